@@ -1,0 +1,382 @@
+#include "document/richtextbox1.h"
+
+#include "shared/syntaxpalette.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPrinter>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QUrl>
+
+RichTextBox1::RichTextBox1(QWidget *parent)
+    : QPlainTextEdit(parent)
+{
+    setObjectName(QStringLiteral("RichTextBox1"));
+    setAcceptDrops(true);
+    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        m_textValid = false;
+        emit Change();
+    });
+}
+
+QString RichTextBox1::toCrLf(QString text)
+{
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return text;
+}
+
+QString RichTextBox1::toQtText(const QString &text)
+{
+    if (!text.contains(QLatin1Char('\r')))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        if (ch == QLatin1Char('\r')) {
+            out.append(QLatin1Char('\n'));
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+        } else {
+            out.append(ch);
+        }
+    }
+    return out;
+}
+
+QString RichTextBox1::Text() const
+{
+    if (!m_textValid) {
+        // toPlainText() would turn no-break spaces into blanks; the raw text keeps them.
+        m_textCache = toCrLf(document()->toRawText());
+        m_textValid = true;
+    }
+    return m_textCache;
+}
+
+void RichTextBox1::setText(const QString &text)
+{
+    setPlainText(toQtText(text));
+}
+
+qsizetype RichTextBox1::textLength() const
+{
+    const QTextDocument *doc = document();
+    return qsizetype(doc->characterCount()) - 1 + doc->blockCount() - 1;
+}
+
+int RichTextBox1::positionFromOffset(qsizetype offset) const
+{
+    if (offset <= 0)
+        return 0;
+    const QTextDocument *doc = document();
+    // The last block whose first offset (position + one extra per earlier line break) is <= offset.
+    int lo = 0;
+    int hi = doc->blockCount() - 1;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo + 1) / 2;
+        if (qsizetype(doc->findBlockByNumber(mid).position()) + mid <= offset)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    const QTextBlock block = doc->findBlockByNumber(lo);
+    const qsizetype within = offset - (qsizetype(block.position()) + lo);
+    const int lineLength = block.length() - 1;
+    // An offset between CR and LF, or past the end, is the end of that line.
+    return block.position() + int(qMin<qsizetype>(within, lineLength));
+}
+
+qsizetype RichTextBox1::offsetFromPosition(int position) const
+{
+    const QTextDocument *doc = document();
+    position = qBound(0, position, doc->characterCount() - 1);
+    return qsizetype(position) + doc->findBlock(position).blockNumber();
+}
+
+qsizetype RichTextBox1::SelStart() const
+{
+    return offsetFromPosition(textCursor().selectionStart());
+}
+
+void RichTextBox1::setSelStart(qsizetype offset)
+{
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(positionFromOffset(offset));
+    setTextCursor(cursor);
+}
+
+qsizetype RichTextBox1::SelLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return offsetFromPosition(cursor.selectionEnd()) - offsetFromPosition(cursor.selectionStart());
+}
+
+void RichTextBox1::setSelLength(qsizetype length)
+{
+    QTextCursor cursor = textCursor();
+    const qsizetype start = offsetFromPosition(cursor.selectionStart());
+    cursor.setPosition(cursor.selectionStart());
+    cursor.setPosition(positionFromOffset(start + qMax<qsizetype>(0, length)), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+QString RichTextBox1::SelText() const
+{
+    return toCrLf(textCursor().selectedText());
+}
+
+void RichTextBox1::setSelText(const QString &text)
+{
+    QTextCursor cursor = textCursor();
+    cursor.insertText(toQtText(text));
+    setTextCursor(cursor);
+}
+
+QColor RichTextBox1::SelColor() const
+{
+    const QTextCharFormat format = textCursor().charFormat();
+    if (format.hasProperty(QTextFormat::ForegroundBrush))
+        return format.foreground().color();
+    return palette().color(QPalette::Text);
+}
+
+void RichTextBox1::setCursorColour(QTextCursor &cursor, const QColor &colour) const
+{
+    if (cursor.hasSelection()) {
+        QTextCharFormat format;
+        if (colour.isValid())
+            format.setForeground(colour);
+        else
+            format.setForeground(palette().color(QPalette::Text));
+        cursor.mergeCharFormat(format);
+        return;
+    }
+    QTextCharFormat format = cursor.charFormat();
+    if (colour.isValid())
+        format.setForeground(colour);
+    else
+        format.clearForeground();
+    cursor.setCharFormat(format);
+}
+
+void RichTextBox1::setSelColor(const QColor &colour)
+{
+    QTextCursor cursor = textCursor();
+    setCursorColour(cursor, colour);
+    setTextCursor(cursor);
+}
+
+void RichTextBox1::setSelColor(SyntaxColor colour)
+{
+    setSelColor(SyntaxPalette::toQColor(colour));
+}
+
+void RichTextBox1::setSelBold(bool bold)
+{
+    QTextCharFormat format;
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    QTextCursor cursor = textCursor();
+    cursor.mergeCharFormat(format);
+    setTextCursor(cursor);
+}
+
+void RichTextBox1::setSelUnderline(bool underline)
+{
+    QTextCharFormat format;
+    format.setFontUnderline(underline);
+    QTextCursor cursor = textCursor();
+    cursor.mergeCharFormat(format);
+    setTextCursor(cursor);
+}
+
+void RichTextBox1::setSelIndent(bool indented)
+{
+    QTextCursor cursor = textCursor();
+    QTextBlockFormat format;
+    format.setIndent(indented ? 1 : 0);
+    cursor.mergeBlockFormat(format);
+}
+
+bool RichTextBox1::isParagraphIndented(int line) const
+{
+    return document()->findBlockByNumber(line).blockFormat().indent() > 0;
+}
+
+void RichTextBox1::insertPieces(const PieceList &pieces)
+{
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    if (cursor.hasSelection())
+        cursor.removeSelectedText();
+    for (const ColouredPiece &piece : pieces) {
+        if (piece.colour)
+            setCursorColour(cursor, SyntaxPalette::toQColor(*piece.colour));
+        cursor.insertText(toQtText(piece.text));
+    }
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+}
+
+void RichTextBox1::applyColourRuns(const ColourRuns &runs)
+{
+    QTextDocument *doc = document();
+    const bool undoEnabled = doc->isUndoRedoEnabled();
+    // Colouring is a display matter, not an edit the user could undo; with undo
+    // on it would also cost about a hundred times more.
+    doc->setUndoRedoEnabled(false);
+    QTextCharFormat formats[6];
+    for (int i = 1; i < 6; ++i)
+        formats[i].setForeground(SyntaxPalette::toQColor(SyntaxColor(i)));
+    const int end = doc->characterCount() - 1;
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    for (const ColourRun &run : runs) {
+        if (run.colour == SyntaxColor::Default || run.length <= 0 || run.start >= end)
+            continue;
+        cursor.setPosition(int(run.start));
+        cursor.setPosition(int(qMin<qsizetype>(run.start + run.length, end)), QTextCursor::KeepAnchor);
+        cursor.setCharFormat(formats[int(run.colour)]);
+    }
+    cursor.endEditBlock();
+    doc->setUndoRedoEnabled(undoEnabled);
+}
+
+int RichTextBox1::lineOfCaret() const
+{
+    return textCursor().blockNumber();
+}
+
+QString RichTextBox1::lineText(int line) const
+{
+    return document()->findBlockByNumber(line).text().left(255);
+}
+
+QPoint RichTextBox1::caretPosition() const
+{
+    return cursorRect().topLeft() + viewport()->geometry().topLeft();
+}
+
+void RichTextBox1::printTo(QPrinter *printer) const
+{
+    if (!printer)
+        return;
+    const QTextCursor cursor = textCursor();
+    if (cursor.hasSelection()) {
+        QTextDocument selection;
+        QTextCursor(&selection).insertFragment(cursor.selection());
+        selection.print(printer);
+        return;
+    }
+    document()->print(printer);
+}
+
+void RichTextBox1::Undo()
+{
+    undo();
+}
+
+void RichTextBox1::SendKeys(const QString &keys)
+{
+    QWidget *target = QApplication::focusWidget();
+    if (!target)
+        return;
+    auto post = [target](int key, const QString &text) {
+        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
+    };
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        if (keys.mid(i, 4) == QLatin1String("{BS}")) {
+            post(Qt::Key_Backspace, QStringLiteral("\b"));
+            i += 3;
+            continue;
+        }
+        const QChar ch = keys.at(i);
+        int key = ch.toUpper().unicode();
+        if (ch == QLatin1Char(' '))
+            key = Qt::Key_Space;
+        post(key, QString(ch));
+    }
+}
+
+void RichTextBox1::keyPressEvent(QKeyEvent *event)
+{
+    bool swallow = false;
+    emit KeyDown(event, &swallow);
+    if (swallow) {
+        event->accept();
+        return;
+    }
+    const QString text = event->text();
+    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (!command && text.size() == 1 && text.at(0).isPrint()) {
+        emit KeyPress(text.at(0), &swallow);
+        if (swallow) {
+            event->accept();
+            return;
+        }
+    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !isReadOnly()
+        && !(event->modifiers() & Qt::AltModifier)) {
+        // Every Enter is a real line break (CR LF in the file); Qt would make
+        // Shift+Enter a soft break that no file format knows.
+        QTextCursor cursor = textCursor();
+        cursor.insertBlock();
+        setTextCursor(cursor);
+        ensureCursorVisible();
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void RichTextBox1::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    emit MouseUp(event->button(), event->position().toPoint());
+}
+
+namespace {
+QStringList localFiles(const QMimeData *data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    return paths;
+}
+}
+
+void RichTextBox1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!localFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dragEnterEvent(event);
+}
+
+void RichTextBox1::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!localFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dragMoveEvent(event);
+}
+
+void RichTextBox1::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = localFiles(event->mimeData());
+    if (!paths.isEmpty()) {
+        event->acceptProposedAction();
+        emit FilesDropped(paths);
+        return;
+    }
+    QPlainTextEdit::dropEvent(event);
+}

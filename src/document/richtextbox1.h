@@ -1,0 +1,98 @@
+#pragma once
+
+#include "shared/syntaxcolor.h"
+
+#include <QColor>
+#include <QPlainTextEdit>
+#include <QString>
+#include <QStringList>
+
+class QPrinter;
+
+// The source edit control. Every position, length and text it hands out counts
+// a line break as two characters (CR LF), whatever Qt holds inside (one
+// separator per block). The mapping between the two is O(log n).
+class RichTextBox1 : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit RichTextBox1(QWidget *parent = nullptr);
+
+    // Whole content with CR LF line breaks; cached until the next change.
+    QString Text() const;
+    // Replaces the whole content (any line-break style); not an undoable step.
+    void setText(const QString &text);
+    // Length of Text() without building it.
+    qsizetype textLength() const;
+
+    qsizetype SelStart() const;
+    void setSelStart(qsizetype offset);
+    qsizetype SelLength() const;
+    void setSelLength(qsizetype length);
+    QString SelText() const;
+    // Replaces the selection (or inserts at the caret) in the typing colour;
+    // the caret ends after the inserted text.
+    void setSelText(const QString &text);
+
+    // Colour of the text before the caret; the explicit colour of the typing
+    // format when one was set at the caret.
+    QColor SelColor() const;
+    // Colours the selection; with none, sets the typing colour. An invalid
+    // colour means the control's own text colour.
+    void setSelColor(const QColor &colour);
+    void setSelColor(SyntaxColor colour);
+    void setSelBold(bool bold);
+    void setSelUnderline(bool underline);
+
+    // The Boolean paragraph attribute of the selected paragraphs.
+    void setSelIndent(bool indented);
+    bool isParagraphIndented(int line) const;
+
+    // Inserts the pieces at the caret (replacing the selection) as one undo step.
+    void insertPieces(const PieceList &pieces);
+    // Colours the whole text from runs in Qt positions; not an undoable step.
+    void applyColourRuns(const ColourRuns &runs);
+
+    int lineOfCaret() const;
+    // The text of a line, at most 255 characters.
+    QString lineText(int line) const;
+    // The caret's position in pixels relative to this control.
+    QPoint caretPosition() const;
+
+    void printTo(QPrinter *printer) const;
+    void Undo();
+
+    // Queues key presses to the widget that has the focus; handled after the
+    // current handler returns, by the same handlers as typed keys. Understands
+    // "{BS}" and plain characters.
+    static void SendKeys(const QString &keys);
+
+    // Offset (CR LF counted twice) <-> Qt position.
+    int positionFromOffset(qsizetype offset) const;
+    qsizetype offsetFromPosition(int position) const;
+
+signals:
+    // After every change of the content, by the user or the program.
+    void Change();
+    // Before a key is applied; setting *swallow keeps the control from applying it.
+    void KeyDown(QKeyEvent *event, bool *swallow);
+    void KeyPress(QChar character, bool *swallow);
+    void MouseUp(Qt::MouseButton button, QPoint position);
+    void FilesDropped(const QStringList &paths);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    static QString toCrLf(QString text);
+    static QString toQtText(const QString &text);
+    void setCursorColour(QTextCursor &cursor, const QColor &colour) const;
+
+    mutable QString m_textCache;
+    mutable bool m_textValid = false;
+};

@@ -1,0 +1,71 @@
+#include "shared/dialogseam.h"
+
+#include "shared/filefilter.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+DialogSeam *g_override = nullptr;
+}
+
+DialogSeam &DialogSeam::instance()
+{
+    static DialogSeam real;
+    return g_override ? *g_override : real;
+}
+
+void DialogSeam::setInstance(DialogSeam *seam)
+{
+    g_override = seam;
+}
+
+QMessageBox::StandardButton DialogSeam::message(QWidget *parent, QMessageBox::Icon icon,
+                                                const QString &title, const QString &text,
+                                                QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString DialogSeam::openFileName(QWidget *parent, const QString &title, const QString &filter,
+                                 const QString &startPath)
+{
+    return QFileDialog::getOpenFileName(parent, title, startPath, FileFilter::toQt(filter));
+}
+
+QString DialogSeam::saveFileName(QWidget *parent, const QString &title, const QString &filter,
+                                 const QString &startPath)
+{
+    // The chosen name is used as typed (no default suffix) and an existing
+    // file is replaced without a second question.
+    return QFileDialog::getSaveFileName(parent, title, startPath, FileFilter::toQt(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+QColor DialogSeam::colour(QWidget *parent, const QColor &initial)
+{
+    return QColorDialog::getColor(initial, parent);
+}
+
+std::unique_ptr<QPrinter> DialogSeam::printer(QWidget *parent)
+{
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        warning(parent, QStringLiteral("注意"),
+                QStringLiteral("プリンタが見つかりません。印刷するにはプリンタを設定してください。"));
+        return nullptr;
+    }
+    return std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter());
+}
+
+void DialogSeam::information(QWidget *parent, const QString &title, const QString &text)
+{
+    instance().message(parent, QMessageBox::Information, title, text, QMessageBox::Ok);
+}
+
+void DialogSeam::warning(QWidget *parent, const QString &title, const QString &text)
+{
+    instance().message(parent, QMessageBox::Warning, title, text, QMessageBox::Ok);
+}

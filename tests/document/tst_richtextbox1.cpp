@@ -1,0 +1,240 @@
+#include "document/richtextbox1.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+
+class TestRichTextBox1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void offsetsRoundTrip_data();
+    void offsetsRoundTrip();
+    void offsetInsideLineBreakMapsToLineEnd();
+    void selectionUsesCrLfOffsets_data();
+    void selectionUsesCrLfOffsets();
+    void selTextReplacesSelectionAndMovesCaret();
+    void textKeepsNoBreakSpaces();
+    void typingColourFollowsSelColor();
+    void insertPiecesColoursEachPieceAndIsOneUndoStep();
+    void applyColourRunsIsNotUndoableAndKeepsText();
+    void changeEventOnEveryKindOfChange();
+    void keyPressCanBeSwallowed();
+    void shiftEnterMakesARealLineBreak();
+    void sendKeysReachesTheFocusedControl();
+    void lineTextIsCutAt255();
+};
+
+void TestRichTextBox1::offsetsRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("one line") << QStringLiteral("abc");
+    QTest::newRow("break at start") << QStringLiteral("\r\nabc");
+    QTest::newRow("break at end") << QStringLiteral("abc\r\n");
+    QTest::newRow("two breaks in a row") << QStringLiteral("a\r\n\r\nb");
+    QTest::newRow("only breaks") << QStringLiteral("\r\n\r\n\r\n");
+    QTest::newRow("japanese") << QStringLiteral("日本語\r\nテキスト<b>太字</b>\r\n終");
+}
+
+void TestRichTextBox1::offsetsRoundTrip()
+{
+    QFETCH(QString, text);
+    RichTextBox1 box;
+    box.setText(text);
+    QCOMPARE(box.Text(), text);
+    QCOMPARE(box.textLength(), text.size());
+    // Every offset that is not between CR and LF maps to a position and back.
+    for (qsizetype offset = 0; offset <= text.size(); ++offset) {
+        if (offset > 0 && text.at(offset - 1) == QLatin1Char('\r'))
+            continue;
+        const int position = box.positionFromOffset(offset);
+        QCOMPARE(box.offsetFromPosition(position), offset);
+        box.setSelStart(offset);
+        QCOMPARE(box.SelStart(), offset);
+        QCOMPARE(box.SelLength(), qsizetype(0));
+    }
+}
+
+void TestRichTextBox1::offsetInsideLineBreakMapsToLineEnd()
+{
+    RichTextBox1 box;
+    box.setText(QStringLiteral("ab\r\ncd"));
+    QCOMPARE(box.positionFromOffset(3), 2); // between CR and LF
+    QCOMPARE(box.positionFromOffset(4), 3); // start of "cd"
+    QCOMPARE(box.positionFromOffset(100), 5);
+    QCOMPARE(box.positionFromOffset(-5), 0);
+}
+
+void TestRichTextBox1::selectionUsesCrLfOffsets_data()
+{
+    QTest::addColumn<qsizetype>("start");
+    QTest::addColumn<qsizetype>("length");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("within first line") << qsizetype(1) << qsizetype(2) << QStringLiteral("bc");
+    QTest::newRow("across a break") << qsizetype(2) << qsizetype(4) << QStringLiteral("c\r\nd");
+    QTest::newRow("whole text") << qsizetype(0) << qsizetype(10) << QStringLiteral("abc\r\ndef\r\n");
+    QTest::newRow("past the end") << qsizetype(8) << qsizetype(50) << QStringLiteral("\r\n");
+}
+
+void TestRichTextBox1::selectionUsesCrLfOffsets()
+{
+    QFETCH(qsizetype, start);
+    QFETCH(qsizetype, length);
+    QFETCH(QString, selected);
+    RichTextBox1 box;
+    box.setText(QStringLiteral("abc\ndef\n"));
+    box.setSelStart(start);
+    box.setSelLength(length);
+    QCOMPARE(box.SelStart(), start);
+    QCOMPARE(box.SelText(), selected);
+    QCOMPARE(box.SelLength(), selected.size());
+}
+
+void TestRichTextBox1::selTextReplacesSelectionAndMovesCaret()
+{
+    RichTextBox1 box;
+    box.setText(QStringLiteral("abc\r\ndef"));
+    box.setSelStart(1);
+    box.setSelLength(5); // "bc\r\nd"
+    box.setSelText(QStringLiteral("X\r\nY"));
+    QCOMPARE(box.Text(), QStringLiteral("aX\r\nYef"));
+    QCOMPARE(box.SelStart(), qsizetype(5));
+    QCOMPARE(box.SelLength(), qsizetype(0));
+}
+
+void TestRichTextBox1::textKeepsNoBreakSpaces()
+{
+    RichTextBox1 box;
+    const QString text = QStringLiteral("a") + QChar(0x00A0) + QStringLiteral("b");
+    box.setText(text);
+    QCOMPARE(box.Text(), text);
+}
+
+void TestRichTextBox1::typingColourFollowsSelColor()
+{
+    RichTextBox1 box;
+    box.show();
+    box.setFocus();
+    box.setSelColor(QColor(0, 0, 255));
+    QTest::keyClicks(&box, QStringLiteral("ab"));
+    QCOMPARE(box.SelColor(), QColor(0, 0, 255));
+    box.setSelColor(SyntaxColor::Black);
+    QTest::keyClick(&box, Qt::Key_C);
+    box.setSelStart(1);
+    QCOMPARE(box.SelColor(), QColor(0, 0, 255));
+    box.setSelStart(3);
+    QCOMPARE(box.SelColor(), QColor(0, 0, 0));
+}
+
+void TestRichTextBox1::insertPiecesColoursEachPieceAndIsOneUndoStep()
+{
+    RichTextBox1 box;
+    box.setText(QStringLiteral("xSELy"));
+    box.setSelStart(1);
+    box.setSelLength(3);
+    box.insertPieces({{QStringLiteral("<"), SyntaxColor::Black},
+                      {QStringLiteral("b"), SyntaxColor::Blue},
+                      {QStringLiteral(">"), SyntaxColor::Black},
+                      {QStringLiteral("t"), std::nullopt}});
+    QCOMPARE(box.Text(), QStringLiteral("x<b>ty"));
+    QCOMPARE(box.SelStart(), qsizetype(5));
+    const auto colourAt = [&box](int offset) {
+        box.setSelStart(offset + 1);
+        return box.SelColor();
+    };
+    QCOMPARE(colourAt(2), QColor(0, 0, 255));
+    QCOMPARE(colourAt(3), QColor(0, 0, 0));
+    QCOMPARE(colourAt(4), QColor(0, 0, 0)); // no colour: keeps the caret's colour
+    box.Undo();
+    QCOMPARE(box.Text(), QStringLiteral("xSELy"));
+}
+
+void TestRichTextBox1::applyColourRunsIsNotUndoableAndKeepsText()
+{
+    RichTextBox1 box;
+    box.setText(QStringLiteral("<a>\r\n<b>"));
+    box.applyColourRuns({{0, 1, SyntaxColor::Default}, {1, 1, SyntaxColor::Blue},
+                         {2, 3, SyntaxColor::Default}, {5, 1, SyntaxColor::Red}, {6, 50, SyntaxColor::Green}});
+    QCOMPARE(box.Text(), QStringLiteral("<a>\r\n<b>"));
+    QVERIFY(!box.document()->isUndoAvailable());
+    box.setSelStart(2);
+    QCOMPARE(box.SelColor(), QColor(0, 0, 255));
+    box.setSelStart(7); // after "<b" of the second line: "b" was red
+    QCOMPARE(box.SelColor(), QColor(255, 0, 0));
+    box.setSelStart(8); // the run past the end was cut at the end
+    QCOMPARE(box.SelColor(), QColor(0, 150, 0));
+}
+
+void TestRichTextBox1::changeEventOnEveryKindOfChange()
+{
+    RichTextBox1 box;
+    box.show();
+    box.setFocus();
+    QSignalSpy spy(&box, &RichTextBox1::Change);
+    box.setText(QStringLiteral("abc"));
+    QVERIFY(spy.count() >= 1);
+    spy.clear();
+    box.setSelText(QStringLiteral("x"));
+    QVERIFY(spy.count() >= 1);
+    spy.clear();
+    QTest::keyClick(&box, Qt::Key_Y);
+    QVERIFY(spy.count() >= 1);
+    spy.clear();
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QVERIFY(spy.count() >= 1);
+    QCOMPARE(box.Text(), QStringLiteral("xabc"));
+}
+
+void TestRichTextBox1::keyPressCanBeSwallowed()
+{
+    RichTextBox1 box;
+    box.show();
+    box.setFocus();
+    QChar seen;
+    connect(&box, &RichTextBox1::KeyPress, &box, [&seen](QChar ch, bool *swallow) {
+        seen = ch;
+        *swallow = ch == QLatin1Char('<');
+    });
+    QTest::keyClicks(&box, QStringLiteral("a<b"));
+    QCOMPARE(seen, QLatin1Char('b'));
+    QCOMPARE(box.Text(), QStringLiteral("ab"));
+}
+
+void TestRichTextBox1::shiftEnterMakesARealLineBreak()
+{
+    RichTextBox1 box;
+    box.show();
+    box.setFocus();
+    QTest::keyClicks(&box, QStringLiteral("ab"));
+    QTest::keyClick(&box, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(&box, Qt::Key_C);
+    QCOMPARE(box.Text(), QStringLiteral("ab\r\nc"));
+    QCOMPARE(box.lineOfCaret(), 1);
+}
+
+void TestRichTextBox1::sendKeysReachesTheFocusedControl()
+{
+    RichTextBox1 box;
+    box.show();
+    QApplication::setActiveWindow(&box);
+    box.setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    QTest::keyClicks(&box, QStringLiteral("abc"));
+    RichTextBox1::SendKeys(QStringLiteral("{BS} >"));
+    QCOMPARE(box.Text(), QStringLiteral("abc")); // queued, not yet handled
+    QCoreApplication::processEvents();
+    QCOMPARE(box.Text(), QStringLiteral("ab >"));
+}
+
+void TestRichTextBox1::lineTextIsCutAt255()
+{
+    RichTextBox1 box;
+    box.setText(QStringLiteral("first\r\n") + QString(300, QLatin1Char('x')));
+    QCOMPARE(box.lineText(0), QStringLiteral("first"));
+    QCOMPARE(box.lineText(1).size(), 255);
+}
+
+QTEST_MAIN(TestRichTextBox1)
+#include "tst_richtextbox1.moc"

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "shared/dialogseam.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Answers the program's dialogs in advance and records what was asked.
+// Installed for the lifetime of the object.
+class TestSeam : public DialogSeam
+{
+public:
+    struct Message {
+        QMessageBox::Icon icon;
+        QString title;
+        QString text;
+    };
+    struct FileRequest {
+        QString title;
+        QString filter;
+        QString startPath;
+    };
+
+    TestSeam();
+    ~TestSeam() override;
+
+    // Queued answers, used first in first out. An empty queue answers
+    // Cancel / Ok, "" (cancelled) and an invalid colour.
+    QList<QMessageBox::StandardButton> buttons;
+    QStringList openNames;
+    QStringList saveNames;
+    QList<QColor> colours;
+    QString printFile; // where "printing" goes, as PDF; empty: no printer
+
+    QList<Message> messages;
+    QList<FileRequest> openRequests;
+    QList<FileRequest> saveRequests;
+
+    QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &title,
+                                        const QString &text, QMessageBox::StandardButtons buttons) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &filter,
+                         const QString &startPath) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
+                         const QString &startPath) override;
+    QColor colour(QWidget *parent, const QColor &initial) override;
+    std::unique_ptr<QPrinter> printer(QWidget *parent) override;
+};
