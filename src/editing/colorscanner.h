@@ -1,0 +1,17 @@
+#pragma once
+
+#include "shared/syntaxcolor.h"
+
+#include <QStringView>
+
+// Whole-document colouring of a freshly opened file, as one pass over its text.
+// The text has each line break as a single '\n'; mapping the run positions back
+// to the edit control's offsets is the caller's business.
+class ColorScanner
+{
+public:
+    // Maximal runs of one colour, covering the whole text from position 0 in
+    // order; the text before the first colour change is SyntaxColor::Default.
+    // An empty text gives no runs.
+    static ColourRuns scan(QStringView text);
+};
