@@ -1,0 +1,47 @@
+#include "tagvocabulary.h"
+
+const QStringList &TagVocabulary::tagNames()
+{
+    static const QStringList names = {
+        QStringLiteral("!--"),      QStringLiteral("!doctype"),  QStringLiteral("a"),
+        QStringLiteral("abbr"),     QStringLiteral("acronym"),   QStringLiteral("address"),
+        QStringLiteral("applet"),   QStringLiteral("area"),      QStringLiteral("b"),
+        QStringLiteral("base"),     QStringLiteral("basefont"),  QStringLiteral("bdo"),
+        QStringLiteral("bgsound"),  QStringLiteral("big"),       QStringLiteral("blink"),
+        QStringLiteral("blockquote"), QStringLiteral("body"),    QStringLiteral("br"),
+        QStringLiteral("button"),   QStringLiteral("caption"),   QStringLiteral("center"),
+        QStringLiteral("cite"),     QStringLiteral("code"),      QStringLiteral("col"),
+        QStringLiteral("colgroup"), QStringLiteral("comment"),   QStringLiteral("dd"),
+        QStringLiteral("del"),      QStringLiteral("dfn"),       QStringLiteral("dir"),
+        QStringLiteral("div"),      QStringLiteral("dl"),        QStringLiteral("dt"),
+        QStringLiteral("em"),       QStringLiteral("embed"),     QStringLiteral("fieldset"),
+        QStringLiteral("font"),     QStringLiteral("form"),      QStringLiteral("frame"),
+        QStringLiteral("frameset"), QStringLiteral("h1"),        QStringLiteral("h2"),
+        QStringLiteral("h3"),       QStringLiteral("h4"),        QStringLiteral("h5"),
+        QStringLiteral("h6"),       QStringLiteral("h7"),        QStringLiteral("head"),
+        QStringLiteral("hr"),       QStringLiteral("html"),      QStringLiteral("i"),
+        QStringLiteral("iframe"),   QStringLiteral("ilayer"),    QStringLiteral("img"),
+        QStringLiteral("input"),    QStringLiteral("ins"),       QStringLiteral("isindex"),
+        QStringLiteral("kbd"),      QStringLiteral("keygen"),    QStringLiteral("label"),
+        QStringLiteral("layer"),    QStringLiteral("legend"),    QStringLiteral("li"),
+        QStringLiteral("link"),     QStringLiteral("listing"),   QStringLiteral("map"),
+        QStringLiteral("marquee"),  QStringLiteral("menu"),      QStringLiteral("meta"),
+        QStringLiteral("multicol"), QStringLiteral("nobr"),      QStringLiteral("noembed"),
+        QStringLiteral("noframes"), QStringLiteral("nolayer"),   QStringLiteral("noscript"),
+        QStringLiteral("object"),   QStringLiteral("ol"),        QStringLiteral("optgroup"),
+        QStringLiteral("option"),   QStringLiteral("p"),         QStringLiteral("param"),
+        QStringLiteral("plaintext"), QStringLiteral("pre"),      QStringLiteral("q"),
+        QStringLiteral("rb"),       QStringLiteral("rp"),        QStringLiteral("rt"),
+        QStringLiteral("ruby"),     QStringLiteral("s"),         QStringLiteral("samp"),
+        QStringLiteral("script"),   QStringLiteral("select"),    QStringLiteral("server"),
+        QStringLiteral("small"),    QStringLiteral("spacer"),    QStringLiteral("span"),
+        QStringLiteral("strike"),   QStringLiteral("strong"),    QStringLiteral("style"),
+        QStringLiteral("sub"),      QStringLiteral("sup"),       QStringLiteral("table"),
+        QStringLiteral("tbody"),    QStringLiteral("td"),        QStringLiteral("textarea"),
+        QStringLiteral("tfoot"),    QStringLiteral("th"),        QStringLiteral("thead"),
+        QStringLiteral("title"),    QStringLiteral("tr"),        QStringLiteral("tt"),
+        QStringLiteral("u"),        QStringLiteral("ul"),        QStringLiteral("var"),
+        QStringLiteral("wbr"),      QStringLiteral("xmp"),
+    };
+    return names;
+}
