@@ -1,0 +1,44 @@
+#pragma once
+
+#include "document/textfileformat.h"
+
+#include <QString>
+
+// Reads and writes a document's file whole. Inside the program a document's
+// text has "\n" line breaks only; the file keeps its own encoding and line
+// break style across a save. Messages are meant for the user as they stand.
+class DocumentFile
+{
+public:
+    struct ReadResult {
+        bool ok = false;       // false: nothing could be read, and `error` says why
+        QString text;          // line breaks as "\n"
+        TextFileFormat format; // how the file was stored
+        QString error;
+        // Set when some bytes did not decode. The text is still usable: each
+        // undecodable spot shows as U+FFFD, so the user can see and fix it.
+        QString warning;
+        int undecodableCount = 0;
+        int firstUndecodableLine = 0; // 1-based; 0 when nothing was undecodable
+    };
+
+    struct WriteResult {
+        bool ok = false;
+        TextFileFormat format; // as written; keep it for the next save
+        QString error;
+        // Index in the text of a character the encoding can't hold, so the
+        // caller can put the caret on it; -1 otherwise.
+        qsizetype unencodablePosition = -1;
+    };
+
+    static ReadResult read(const QString &path);
+
+    // `text` has "\n" line breaks. The file is written in the charset the text
+    // declares, else in `readFormat`'s encoding; the file is left as it was
+    // when anything fails.
+    static WriteResult write(const QString &path, const QString &text,
+                             const TextFileFormat &readFormat);
+
+    // The format a save of `text` would use, without writing anything.
+    static TextFileFormat formatForSaving(const QString &text, const TextFileFormat &readFormat);
+};
