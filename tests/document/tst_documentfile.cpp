@@ -1,0 +1,391 @@
+#include "document/documentfile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(TextEncoding)
+Q_DECLARE_METATYPE(LineBreakStyle)
+Q_DECLARE_METATYPE(TextFileFormat)
+
+namespace {
+
+// "日本語" and "ｶﾅ" written out byte by byte, so that the expectations don't
+// come from the converters under test.
+const QByteArray SjisNihongo = QByteArray::fromHex("93fa967b8cea");
+const QByteArray SjisKana = QByteArray::fromHex("b6c5");
+const QByteArray EucNihongo = QByteArray::fromHex("c6fccbdcb8ec");
+const QByteArray JisNihongo = QByteArray::fromHex("1b2442467c4b5c386c1b2842");
+const QByteArray Utf8Nihongo = QByteArray::fromHex("e697a5e69cace8aa9e");
+const QByteArray Utf8Bom = QByteArray::fromHex("efbbbf");
+const QString Nihongo = QStringLiteral("日本語");
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+// Root passes every permission check, so such a test only means something
+// for an ordinary user.
+bool permissionsBind(const QString &path, QIODevice::OpenMode denied)
+{
+    QFile probe(path);
+    return !probe.open(denied);
+}
+
+} // namespace
+
+class TestDocumentFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void detectsEncoding_data();
+    void detectsEncoding();
+    void keepsLineBreakStyle_data();
+    void keepsLineBreakStyle();
+    void readsAndWritesEmptyFile();
+    void savesInCharsetDeclaredAtSaveTime_data();
+    void savesInCharsetDeclaredAtSaveTime();
+    void roundTripsJapanese_data();
+    void roundTripsJapanese();
+    void savesLookAlikesInLegacyEncodings_data();
+    void savesLookAlikesInLegacyEncodings();
+    void refusesUnencodableCharacter_data();
+    void refusesUnencodableCharacter();
+    void reportsUndecodableBytes_data();
+    void reportsUndecodableBytes();
+    void reportsUnusablePaths();
+    void leavesReadOnlyFileAlone();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QString fileWith(const QByteArray &bytes)
+    {
+        const QString name = path(QStringLiteral("file%1.html").arg(++m_files));
+        QFile file(name);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot create a test file");
+        return name;
+    }
+
+    QTemporaryDir m_dir;
+    int m_files = 0;
+};
+
+void TestDocumentFile::detectsEncoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<bool>("bom");
+    QTest::addColumn<QString>("text");
+
+    // An ASCII head followed by "日本語" in the given bytes.
+    const auto row = [](const char *name, const char *head, const QByteArray &nihongo,
+                        TextEncoding encoding, bool bom = false) {
+        QTest::newRow(name) << (bom ? Utf8Bom : QByteArray()) + head + nihongo << encoding << bom
+                            << QString::fromLatin1(head) + (nihongo.isEmpty() ? QString() : Nihongo);
+    };
+    row("UTF-8 mark", "", Utf8Nihongo, TextEncoding::Utf8, true);
+    row("mark beats a declaration", "<meta charset=\"Shift_JIS\">", Utf8Nihongo,
+        TextEncoding::Utf8, true);
+    row("meta charset", "<meta charset=\"euc-jp\">", EucNihongo, TextEncoding::EucJp);
+    row("meta charset, upper case, unquoted", "<META CHARSET=EUC-JP>", EucNihongo,
+        TextEncoding::EucJp);
+    row("meta content form, alias",
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=x-euc-jp\">", EucNihongo,
+        TextEncoding::EucJp);
+    row("alias x-sjis", "<meta charset='x-sjis'>", SjisNihongo, TextEncoding::ShiftJis);
+    row("XML declaration", "<?xml version=\"1.0\" encoding=\"EUC-JP\"?>\n", EucNihongo,
+        TextEncoding::EucJp);
+    row("XML declaration, ISO-2022-JP", "<?xml version='1.0' encoding='iso-2022-jp'?>", JisNihongo,
+        TextEncoding::Iso2022Jp);
+    row("style sheet @charset", "@charset \"EUC-JP\";", EucNihongo, TextEncoding::EucJp);
+    row("first supported of several declarations",
+        "<meta charset=\"koi8-r\"><meta charset=\"euc-jp\">", EucNihongo, TextEncoding::EucJp);
+    row("commented-out declaration", "<!-- <meta charset=\"euc-jp\"> -->", Utf8Nihongo,
+        TextEncoding::Utf8);
+    row("attribute only ending in charset", "<meta data-charset=\"euc-jp\">", Utf8Nihongo,
+        TextEncoding::Utf8);
+    row("tag only starting like meta", "<metadata charset=\"euc-jp\">", Utf8Nihongo,
+        TextEncoding::Utf8);
+    row("UTF-8 without declaration", "", Utf8Nihongo, TextEncoding::Utf8);
+    row("plain ASCII", "<p>abc</p>", QByteArray(), TextEncoding::ShiftJis);
+    row("Shift-JIS bytes", "<p>", SjisNihongo, TextEncoding::ShiftJis);
+    row("ISO-2022-JP escapes without declaration", "<p>", JisNihongo, TextEncoding::Iso2022Jp);
+}
+
+void TestDocumentFile::detectsEncoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(bool, bom);
+    QFETCH(QString, text);
+
+    const DocumentFile::ReadResult result = DocumentFile::read(fileWith(bytes));
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(result.format.encoding, encoding);
+    QCOMPARE(result.format.hasBom, bom);
+    QCOMPARE(result.text, text);
+    QVERIFY2(result.warning.isEmpty(), qPrintable(result.warning));
+}
+
+void TestDocumentFile::keepsLineBreakStyle_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<LineBreakStyle>("style");
+    QTest::addColumn<QByteArray>("savedBytes");
+
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << "a\nb\n" << LineBreakStyle::CrLf
+                           << QByteArray("a\r\nb\r\n");
+    QTest::newRow("LF") << QByteArray("a\nb\n") << "a\nb\n" << LineBreakStyle::Lf
+                        << QByteArray("a\nb\n");
+    QTest::newRow("CR") << QByteArray("a\rb\r") << "a\nb\n" << LineBreakStyle::Cr
+                        << QByteArray("a\rb\r");
+    QTest::newRow("mixed becomes CR LF") << QByteArray("a\r\nb\nc\rd") << "a\nb\nc\nd"
+                                         << LineBreakStyle::CrLf << QByteArray("a\r\nb\r\nc\r\nd");
+    QTest::newRow("CR before CR LF is two breaks") << QByteArray("a\r\r\nb") << "a\n\nb"
+                                                   << LineBreakStyle::CrLf
+                                                   << QByteArray("a\r\n\r\nb");
+}
+
+void TestDocumentFile::keepsLineBreakStyle()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(LineBreakStyle, style);
+    QFETCH(QByteArray, savedBytes);
+
+    const DocumentFile::ReadResult read = DocumentFile::read(fileWith(bytes));
+    QCOMPARE(read.text, text);
+    QCOMPARE(read.format.lineBreak, style);
+    const QString target = path(QStringLiteral("saved.html"));
+    const DocumentFile::WriteResult written = DocumentFile::write(target, read.text, read.format);
+    QVERIFY2(written.ok, qPrintable(written.error));
+    QCOMPARE(written.format, read.format);
+    QCOMPARE(contents(target), savedBytes);
+}
+
+void TestDocumentFile::readsAndWritesEmptyFile()
+{
+    const QString name = fileWith(QByteArray());
+    const DocumentFile::ReadResult read = DocumentFile::read(name);
+    QVERIFY(read.ok && read.text.isEmpty() && read.warning.isEmpty());
+    QCOMPARE(read.format, TextFileFormat());
+    QVERIFY(DocumentFile::write(name, QString(), read.format).ok);
+    QCOMPARE(contents(name), QByteArray());
+}
+
+void TestDocumentFile::savesInCharsetDeclaredAtSaveTime_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<TextFileFormat>("readFormat");
+    QTest::addColumn<TextFileFormat>("writtenFormat");
+    QTest::addColumn<QByteArray>("bytes");
+
+    const QByteArray euc("<meta charset=\"euc-jp\">");
+    QTest::newRow("Shift-JIS file now declares EUC-JP")
+        << euc + Nihongo << TextFileFormat{TextEncoding::ShiftJis} << TextFileFormat{TextEncoding::EucJp}
+        << euc + EucNihongo;
+    const QByteArray sjis("<meta charset=\"Shift_JIS\">");
+    QTest::newRow("UTF-8 file with mark now declares Shift_JIS")
+        << sjis + Nihongo << TextFileFormat{TextEncoding::Utf8, true, LineBreakStyle::Lf}
+        << TextFileFormat{TextEncoding::ShiftJis, false, LineBreakStyle::Lf} << sjis + SjisNihongo;
+    QTest::newRow("undeclared UTF-8 keeps its mark")
+        << Nihongo + "\n" << TextFileFormat{TextEncoding::Utf8, true, LineBreakStyle::Lf}
+        << TextFileFormat{TextEncoding::Utf8, true, LineBreakStyle::Lf} << Utf8Bom + Utf8Nihongo + "\n";
+    QTest::newRow("new document is Shift-JIS with CR LF")
+        << Nihongo + "\n" << TextFileFormat() << TextFileFormat() << SjisNihongo + "\r\n";
+    QTest::newRow("ISO-2022-JP returns to ASCII at the end")
+        << Nihongo << TextFileFormat{TextEncoding::Iso2022Jp} << TextFileFormat{TextEncoding::Iso2022Jp}
+        << JisNihongo;
+}
+
+void TestDocumentFile::savesInCharsetDeclaredAtSaveTime()
+{
+    QFETCH(QString, text);
+    QFETCH(TextFileFormat, readFormat);
+    QFETCH(TextFileFormat, writtenFormat);
+    QFETCH(QByteArray, bytes);
+
+    const QString target = path(QStringLiteral("declared.html"));
+    const DocumentFile::WriteResult result = DocumentFile::write(target, text, readFormat);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(result.format, writtenFormat);
+    QCOMPARE(contents(target), bytes);
+}
+
+void TestDocumentFile::roundTripsJapanese_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<TextFileFormat>("fileFormat");
+
+    const QString common = QStringLiteral("<p>日本語、ひらがな、カタカナ、①②、～、＆。</p>\n二行目\n");
+    const QString kana = QStringLiteral("半角ｶﾀｶﾅ\n");
+    QTest::newRow("Shift_JIS") << common + kana << TextFileFormat{TextEncoding::ShiftJis};
+    QTest::newRow("UTF-8") << common + kana + "😀" << TextFileFormat{TextEncoding::Utf8};
+    QTest::newRow("UTF-8 with mark, LF") << common << TextFileFormat{TextEncoding::Utf8, true, LineBreakStyle::Lf};
+    QTest::newRow("EUC-JP") << "<meta charset=\"EUC-JP\">\n" + common + kana << TextFileFormat{TextEncoding::EucJp};
+    // ISO-2022-JP has no half-width kana.
+    QTest::newRow("ISO-2022-JP, CR") << common << TextFileFormat{TextEncoding::Iso2022Jp, false, LineBreakStyle::Cr};
+}
+
+void TestDocumentFile::roundTripsJapanese()
+{
+    QFETCH(QString, text);
+    QFETCH(TextFileFormat, fileFormat);
+
+    const QString target = path(QStringLiteral("roundtrip.html"));
+    const DocumentFile::WriteResult written = DocumentFile::write(target, text, fileFormat);
+    QVERIFY2(written.ok, qPrintable(written.error));
+    const DocumentFile::ReadResult read = DocumentFile::read(target);
+    QCOMPARE(read.text, text);
+    QCOMPARE(read.format, fileFormat);
+    QVERIFY2(read.warning.isEmpty(), qPrintable(read.warning));
+}
+
+void TestDocumentFile::savesLookAlikesInLegacyEncodings_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("readBack");
+
+    QTest::newRow("wave dash, Shift_JIS") << QStringLiteral("10〜20") << TextEncoding::ShiftJis
+                                          << QByteArray::fromHex("313081603230")
+                                          << QStringLiteral("10～20");
+    QTest::newRow("minus sign and em dash, Shift_JIS")
+        << QStringLiteral("−—") << TextEncoding::ShiftJis << QByteArray::fromHex("817c815c")
+        << QStringLiteral("－―");
+    QTest::newRow("wave dash, EUC-JP") << QStringLiteral("@charset \"EUC-JP\";〜") << TextEncoding::EucJp
+                                       << QByteArray("@charset \"EUC-JP\";\xA1\xC1")
+                                       << QStringLiteral("@charset \"EUC-JP\";～");
+}
+
+void TestDocumentFile::savesLookAlikesInLegacyEncodings()
+{
+    QFETCH(QString, text);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, readBack);
+
+    const QString target = path(QStringLiteral("lookalike.html"));
+    const DocumentFile::WriteResult written = DocumentFile::write(target, text, TextFileFormat{encoding});
+    QVERIFY2(written.ok, qPrintable(written.error));
+    QCOMPARE(contents(target), bytes);
+    QCOMPARE(DocumentFile::read(target).text, readBack);
+}
+
+void TestDocumentFile::refusesUnencodableCharacter_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<qsizetype>("position");
+
+    QTest::newRow("emoji, Shift_JIS") << QStringLiteral("一\n二\n絵😀") << TextEncoding::ShiftJis
+                                      << QStringLiteral("😀") << 3 << qsizetype(5);
+    QTest::newRow("yen sign, Shift_JIS") << QStringLiteral("¥100") << TextEncoding::ShiftJis
+                                         << QStringLiteral("¥") << 1 << qsizetype(0);
+    QTest::newRow("euro sign after a wave dash, EUC-JP")
+        << QStringLiteral("〜\n€") << TextEncoding::EucJp << QStringLiteral("€") << 2 << qsizetype(2);
+    QTest::newRow("half-width kana, ISO-2022-JP") << QStringLiteral("a\nｶ") << TextEncoding::Iso2022Jp
+                                                  << QStringLiteral("ｶ") << 2 << qsizetype(2);
+    QTest::newRow("escape code, ISO-2022-JP") << QStringLiteral("a\x1b") << TextEncoding::Iso2022Jp
+                                              << QStringLiteral("U+001B") << 1 << qsizetype(1);
+    QTest::newRow("lone surrogate, UTF-8") << QStringLiteral("a\nb") + QChar(0xD800)
+                                           << TextEncoding::Utf8 << QStringLiteral("U+D800") << 2
+                                           << qsizetype(3);
+}
+
+void TestDocumentFile::refusesUnencodableCharacter()
+{
+    QFETCH(QString, text);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(QString, shown);
+    QFETCH(int, line);
+    QFETCH(qsizetype, position);
+
+    const QByteArray old("old contents\r\n");
+    const QString target = fileWith(old);
+    const DocumentFile::WriteResult result = DocumentFile::write(target, text, TextFileFormat{encoding});
+    QVERIFY(!result.ok);
+    const QString expected = QStringLiteral("「%1」（%2行目）はこのファイルの文字コード（%3）では保存できません。")
+                                 .arg(shown, QString::number(line), textEncodingName(encoding));
+    QVERIFY2(result.error.startsWith(expected), qPrintable(result.error));
+    QCOMPARE(result.unencodablePosition, position);
+    QCOMPARE(contents(target), old);
+}
+
+void TestDocumentFile::reportsUndecodableBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("line");
+
+    QTest::newRow("unassigned bytes, Shift_JIS") << QByteArray("abc\r\ndef\r\ng\xA0h\xFDi")
+                                                 << TextEncoding::ShiftJis << 2 << 3;
+    QTest::newRow("bad trail byte, Shift_JIS") << QByteArray("a\n\x81\x20") << TextEncoding::ShiftJis
+                                               << 1 << 2;
+    QTest::newRow("lead byte cut off at the end") << QByteArray("ab\r\ncd\x81")
+                                                  << TextEncoding::ShiftJis << 1 << 2;
+    QTest::newRow("invalid byte under a UTF-8 declaration")
+        << QByteArray("<meta charset=\"utf-8\">\nok\n\xFF") << TextEncoding::Utf8 << 1 << 3;
+    QTest::newRow("cut-off character, EUC-JP, CR")
+        << QByteArray("<meta charset=\"euc-jp\">\r\r\xA4") << TextEncoding::EucJp << 1 << 3;
+}
+
+void TestDocumentFile::reportsUndecodableBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(int, count);
+    QFETCH(int, line);
+
+    const DocumentFile::ReadResult result = DocumentFile::read(fileWith(bytes));
+    QVERIFY(result.ok);
+    QCOMPARE(result.format.encoding, encoding);
+    QCOMPARE(result.undecodableCount, count);
+    QCOMPARE(result.firstUndecodableLine, line);
+    QCOMPARE(result.text.count(QChar(0xFFFD)), count);
+    QVERIFY2(result.warning.contains(QStringLiteral("%1 か所").arg(count))
+                 && result.warning.contains(QStringLiteral("%1 行目").arg(line)),
+             qPrintable(result.warning));
+}
+
+void TestDocumentFile::reportsUnusablePaths()
+{
+    const QString missing = path(QStringLiteral("missing.html"));
+    DocumentFile::ReadResult read = DocumentFile::read(missing);
+    QVERIFY(!read.ok && read.error.contains(missing) && read.error.contains(QStringLiteral("見つかりません")));
+    read = DocumentFile::read(m_dir.path());
+    QVERIFY(!read.ok && read.error.contains(m_dir.path()) && read.error.contains(QStringLiteral("フォルダー")));
+
+    const QString inMissingFolder = path(QStringLiteral("no such folder/page.html"));
+    DocumentFile::WriteResult written = DocumentFile::write(inMissingFolder, Nihongo, TextFileFormat());
+    QVERIFY(!written.ok && written.error.contains(inMissingFolder));
+    written = DocumentFile::write(m_dir.path(), Nihongo, TextFileFormat());
+    QVERIFY(!written.ok && written.error.contains(m_dir.path()));
+}
+
+void TestDocumentFile::leavesReadOnlyFileAlone()
+{
+    const QByteArray old("old contents");
+    const QString target = fileWith(old);
+    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
+    if (!permissionsBind(target, QIODevice::Append))
+        QSKIP("Permissions don't stop this user (root) from writing.");
+    const DocumentFile::WriteResult result = DocumentFile::write(target, Nihongo, TextFileFormat());
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains(target) && result.error.contains(QStringLiteral("読み取り専用")),
+             qPrintable(result.error));
+    QCOMPARE(contents(target), old);
+}
+
+QTEST_APPLESS_MAIN(TestDocumentFile)
+#include "tst_documentfile.moc"
