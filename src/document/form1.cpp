@@ -1,0 +1,380 @@
+#include "document/form1.h"
+
+#include "document/documentfile.h"
+#include "document/richtextbox1.h"
+#include "editing/colorscanner.h"
+#include "editing/tagvocabulary.h"
+#include "frame/documentcaption.h"
+#include "frame/mdiform1.h"
+#include "shared/dialogseam.h"
+#include "shared/formregistry.h"
+#include "shared/menuitem.h"
+#include "shared/module1.h"
+#include "shared/twips.h"
+#include "frame/tvofuncs.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QTextDocument>
+
+Form1::Form1(MDIForm1 *frame)
+    : QWidget(nullptr)
+    , m_frame(frame)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    buildMenus();
+
+    // The load step.
+    m_formNumber = Module1::DocNumber;
+    FPath = frame->Fname;
+    TextEdit = false;
+    InQuote = false;
+    m_list1->addItems(TagVocabulary::tagNames());
+    frame->setEditCommandsEnabled(true);
+    Module1::EditEnabled = true;
+
+    FormRegistry::add(this);
+}
+
+Form1::~Form1()
+{
+    if (Module1::TargetForm == this)
+        Module1::TargetForm = nullptr;
+}
+
+void Form1::buildControls()
+{
+    m_strip = new QWidget(this);
+    m_strip->setObjectName(QStringLiteral("Toolbar1"));
+    auto *stripLayout = new QHBoxLayout(m_strip);
+    stripLayout->setContentsMargins(Twips::toPixels(150, this), Twips::toPixels(75, this), 0, 0);
+    m_option1 = new QRadioButton(QStringLiteral("ソース編集(F4)"), m_strip);
+    m_option1->setObjectName(QStringLiteral("Option1"));
+    m_option1->setChecked(true);
+    m_option2 = new QRadioButton(QStringLiteral("プレビュー(F5)"), m_strip);
+    m_option2->setObjectName(QStringLiteral("Option2"));
+    // The preview comes with its own window view; until then the source is the only view.
+    m_option2->setEnabled(false);
+    stripLayout->addWidget(m_option1);
+    stripLayout->addWidget(m_option2);
+    const char *checkNames[4] = {"Check1", "Check2", "Check3", "Check4"};
+    const QString checkCaptions[4] = {QStringLiteral("タグ補間"), QStringLiteral("属性補間"),
+                                      QStringLiteral("I-mode属性表示"), QStringLiteral("IE拡張属性表示")};
+    for (int i = 0; i < 4; ++i) {
+        m_checks[i] = new QCheckBox(checkCaptions[i], m_strip);
+        m_checks[i]->setObjectName(QString::fromLatin1(checkNames[i]));
+        m_checks[i]->setChecked(i < 2);
+        stripLayout->addWidget(m_checks[i]);
+    }
+    stripLayout->addStretch();
+
+    m_richTextBox1 = new RichTextBox1(this);
+    setMinimumSize(Twips::toPixels(3000, this), Twips::toPixels(375, this));
+
+    // The completion boxes float over the source, next to the caret.
+    const int listWidth = Twips::toPixels(2040, this);
+    m_text1 = new QLineEdit(this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_list1 = new QListWidget(this);
+    m_list1->setObjectName(QStringLiteral("List1"));
+    m_text2 = new QLineEdit(this);
+    m_text2->setObjectName(QStringLiteral("Text2"));
+    m_list2 = new QListWidget(this);
+    m_list2->setObjectName(QStringLiteral("List2"));
+    for (QWidget *w : {static_cast<QWidget *>(m_text1), static_cast<QWidget *>(m_list1),
+                       static_cast<QWidget *>(m_text2), static_cast<QWidget *>(m_list2)}) {
+        w->setFixedWidth(listWidth);
+        w->hide();
+    }
+    m_list1->setFixedHeight(Twips::toPixels(1500, this));
+    m_list2->setFixedHeight(Twips::toPixels(1500, this));
+
+    connect(m_richTextBox1, &RichTextBox1::Change, this, &Form1::onChange);
+    connect(m_richTextBox1, &RichTextBox1::FilesDropped, this, [this](const QStringList &paths) {
+        m_frame->Fname = paths.first();
+        m_frame->DragFileOpen(paths.first());
+    });
+}
+
+QCheckBox *Form1::Check(int index) const
+{
+    return index >= 1 && index <= 4 ? m_checks[index - 1] : nullptr;
+}
+
+void Form1::buildMenus()
+{
+    QMenu *file = MenuItem::addMenu(this, "IDM_FILE", QStringLiteral("ファイル(&F)"));
+    connect(MenuItem::add(file, "IDM_NEWHTML", QStringLiteral("新規HTML文書作成(&N)"), QKeySequence(QStringLiteral("Ctrl+N"))),
+            &QAction::triggered, m_frame, &MDIForm1::IDM_NEWHTML);
+    connect(MenuItem::add(file, "IDM_NEWCSS", QStringLiteral("新規スタイルシート作成")), &QAction::triggered, m_frame,
+            &MDIForm1::IDM_NEWCSS);
+    connect(MenuItem::add(file, "IDM_NEWJS", QStringLiteral("新規JavaScript作成")), &QAction::triggered, m_frame,
+            &MDIForm1::IDM_NEWJS);
+    file->addSeparator();
+    connect(MenuItem::add(file, "IDM_FILEOPEN", QStringLiteral("ファイルを開く(&O)..."), QKeySequence(QStringLiteral("Ctrl+O"))),
+            &QAction::triggered, m_frame, &MDIForm1::IDM_FILEOPEN);
+    file->addSeparator();
+    connect(MenuItem::add(file, "IDM_SAVE", QStringLiteral("上書き保存(&S)"), QKeySequence(QStringLiteral("Ctrl+S"))),
+            &QAction::triggered, this, &Form1::IDM_SAVE);
+    connect(MenuItem::add(file, "IDM_SAVEAS", QStringLiteral("名前を付けて保存(&A)...")), &QAction::triggered, this,
+            &Form1::IDM_SAVEAS);
+    connect(MenuItem::add(file, "IDM_ALLSAVE", QStringLiteral("全て保存")), &QAction::triggered, m_frame,
+            &MDIForm1::IDM_ALLSAVE);
+    file->addSeparator();
+    connect(MenuItem::add(file, "IDM_FILECLOSE", QStringLiteral("閉じる(&C)")), &QAction::triggered, this,
+            &Form1::IDM_FILECLOSE);
+    connect(MenuItem::add(file, "IDM_ALLCLOSE", QStringLiteral("全て閉じる(&D)")), &QAction::triggered, m_frame,
+            &MDIForm1::IDM_ALLCLOSE);
+    file->addSeparator();
+    connect(MenuItem::add(file, "IDM_PRINT", QStringLiteral("印刷(&P)..."), QKeySequence(QStringLiteral("Ctrl+P"))),
+            &QAction::triggered, this, [this] {
+                if (auto printer = DialogSeam::instance().printer(this))
+                    m_richTextBox1->printTo(printer.get());
+            });
+    file->addSeparator();
+    connect(MenuItem::add(file, "IDM_EXIT", QStringLiteral("終了(&X)"), QKeySequence(QStringLiteral("Ctrl+Q"))),
+            &QAction::triggered, m_frame, &MDIForm1::IDM_EXIT);
+
+    QMenu *edit = MenuItem::addMenu(this, "IDM_EDIT", QStringLiteral("編集(&E)"));
+
+    QMenu *view = MenuItem::addMenu(this, "IDM_VIEW", QStringLiteral("表示(&V)"));
+    QAction *project = MenuItem::add(view, "IDM_VIEW_PROJECT", QStringLiteral("作業フォルダビュー(&D)"));
+    project->setCheckable(true);
+    project->setChecked(true);
+    connect(project, &QAction::triggered, m_frame, &MDIForm1::toggleFolderView);
+    QAction *advice = MenuItem::add(view, "IDM_VIEW_TAGTOOL", QStringLiteral("アドバイスバー(&T)"));
+    advice->setCheckable(true);
+    advice->setChecked(true);
+    connect(advice, &QAction::triggered, m_frame, &MDIForm1::toggleAdviceBar);
+
+    QMenu *add = MenuItem::addMenu(this, "IDM_ADD", QStringLiteral("タグ挿入(&A)"));
+    QMenu *search = MenuItem::addMenu(this, "IDM_SEARCH", QStringLiteral("検索(&S)"));
+    QMenu *tool = MenuItem::addMenu(this, "IDM_TOOL", QStringLiteral("ツール(&T)"));
+    connect(tool, &QMenu::aboutToShow, this, &Form1::onToolMenuAboutToShow);
+
+    QMenu *window = MenuItem::addMenu(this, "IDM_WINDOW", QStringLiteral("ウィンドウ(&W)"));
+    m_frame->fillWindowMenu(window);
+
+    QMenu *help = MenuItem::addMenu(this, "IDM_HELP", QStringLiteral("ヘルプ"));
+    connect(MenuItem::add(help, "IDM_ABOUT", QStringLiteral("バージョン情報(&A)...")), &QAction::triggered, m_frame,
+            &MDIForm1::IDM_ABOUT);
+    connect(MenuItem::add(help, "IDM_HELP_MAIN", QStringLiteral("ヘルプ目次")), &QAction::triggered, m_frame,
+            &MDIForm1::IDM_HELP_MAIN);
+
+    m_menus = {file, edit, view, add, search, tool, window, help};
+}
+
+void Form1::onToolMenuAboutToShow()
+{
+    if (QAction *backup = menuItem(QStringLiteral("IDM_CREATE_BACKUP")))
+        backup->setText(m_restorePoint.isEmpty() ? QStringLiteral("復元ポイント作成(&B)") : QStringLiteral("復元する(&B)"));
+}
+
+QAction *Form1::menuItem(const QString &name) const
+{
+    for (QMenu *menu : m_menus) {
+        if (menu->objectName() == name)
+            return menu->menuAction();
+        if (auto *action = menu->findChild<QAction *>(name))
+            return action;
+        for (QAction *action : menu->actions())
+            if (action->objectName() == name)
+                return action;
+    }
+    return nullptr;
+}
+
+bool Form1::runByName(const QString &name)
+{
+    QAction *action = menuItem(name);
+    if (action && !action->menu()) {
+        action->trigger();
+        return true;
+    }
+    return QMetaObject::invokeMethod(this, name.toLatin1().constData());
+}
+
+void Form1::loadText(const QString &text, const TextFileFormat &format)
+{
+    m_fileFormat = format;
+    m_richTextBox1->setText(text);
+    ColorSet();
+    TextEdit = false;
+}
+
+void Form1::ColorSet()
+{
+    m_richTextBox1->applyColourRuns(ColorScanner::scan(m_richTextBox1->document()->toRawText()));
+}
+
+void Form1::onChange()
+{
+    if (!TextEdit)
+        TextEdit = true;
+    m_frame->clearAdvice();
+}
+
+int Form1::NoSaveCheck(int mode, const QString &fn)
+{
+    if (!TextEdit)
+        return 0;
+    if (mode != 1 && mode != 2)
+        return 0;
+    const auto answer = DialogSeam::instance().message(
+        this, QMessageBox::Question, QStringLiteral("確認"),
+        QStringLiteral("\"") + fn + QStringLiteral("\"は変更されています。変更を保存してもよろしいですか？"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    switch (answer) {
+    case QMessageBox::Yes:
+        IDM_SAVE();
+        // A cancelled save dialog or a failed write keeps the changes unsaved:
+        // the window must not close over them.
+        return TextEdit ? -1 : 0;
+    case QMessageBox::No:
+        return 0;
+    default:
+        return -1;
+    }
+}
+
+bool Form1::writeTo(const QString &path)
+{
+    QString text = m_richTextBox1->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    const DocumentFile::WriteResult result = DocumentFile::write(path, text, m_fileFormat);
+    if (!result.ok) {
+        DialogSeam::warning(this, QStringLiteral("注意"), result.error);
+        if (result.unencodablePosition >= 0) {
+            // Show the user the character that stopped the save.
+            QTextCursor cursor = m_richTextBox1->textCursor();
+            cursor.setPosition(int(result.unencodablePosition));
+            cursor.setPosition(int(result.unencodablePosition) + 1, QTextCursor::KeepAnchor);
+            m_richTextBox1->setTextCursor(cursor);
+        }
+        return false;
+    }
+    m_fileFormat = result.format;
+    return true;
+}
+
+void Form1::IDM_SAVE()
+{
+    if (FPath.isEmpty()) {
+        SaveAsFile();
+        return;
+    }
+    if (!writeTo(FPath))
+        return;
+    setWindowTitle(DocumentCaption::forFile(m_formNumber, FPath, QStringLiteral("Hyper Text")));
+    TextEdit = false;
+}
+
+void Form1::IDM_SAVEAS()
+{
+    SaveAsFile();
+}
+
+void Form1::SaveAsFile()
+{
+    QString start = m_lastSaveName;
+    if (start.isEmpty())
+        start = FPath.isEmpty() ? m_frame->WorkDir : FPath;
+    const QString path = DialogSeam::instance().saveFileName(
+        this, QStringLiteral("ファイルの保存"), QStringLiteral("HTMLファイル(*.html;*.htm)|*.html;*.htm"), start);
+    if (path.isEmpty())
+        return;
+    m_lastSaveName = path;
+    if (!writeTo(path))
+        return;
+    FPath = path;
+    setWindowTitle(DocumentCaption::forFile(m_formNumber, FPath, QStringLiteral("Hyper Text")));
+    TextEdit = false;
+}
+
+void Form1::IDM_FILECLOSE()
+{
+    xax = 0;
+    if (NoSaveCheck(1, windowTitle()) == -1) {
+        xax = 1;
+        return;
+    }
+    setWindowTitle(QString());
+    m_closeAnswered = true;
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
+    else
+        close();
+    m_frame->ReloadTabBar();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (!m_closeAnswered) {
+        xax = 0;
+        if (NoSaveCheck(1, windowTitle()) == -1)
+            xax = 1;
+    }
+    m_closeAnswered = false;
+    if (xax == 1) {
+        deletePreviewFiles();
+        event->ignore();
+        return;
+    }
+    setWindowTitle(QString());
+    m_frame->ReloadTabBar();
+    deletePreviewFiles();
+    m_frame->afterDocumentClosed();
+    event->accept();
+}
+
+void Form1::deletePreviewFiles()
+{
+    if (!htfn.isEmpty() && QFile::exists(htfn + QStringLiteral("tmp_.html")))
+        QFile::remove(htfn + QStringLiteral("tmp_.html"));
+    const QString untitledPreview = QDir::tempPath() + QStringLiteral("/tmp_.html");
+    if (QFile::exists(untitledPreview))
+        QFile::remove(untitledPreview);
+}
+
+void Form1::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form1::Form_Resize()
+{
+    const int stripHeight = qMax(Twips::toPixels(375, this), m_strip->sizeHint().height());
+    m_strip->setGeometry(0, 0, width(), stripHeight);
+    // A window squeezed to a sliver (its frame included) keeps its edit
+    // control's size rather than collapsing it to nothing.
+    const QWidget *window = parentWidget() ? parentWidget() : this;
+    if (window->height() <= Twips::toPixels(960, this))
+        return;
+    m_richTextBox1->setGeometry(0, stripHeight, width(), qMax(0, height() - stripHeight));
+}
+
+void Form1::Form_Activate()
+{
+    Module1::ActiveKey = windowTitle().left(3);
+    if (!FPath.isEmpty())
+        m_frame->moveFolderView(FPath);
+    m_frame->WorkDir = m_frame->folderDirPath();
+    m_frame->btnSet();
+    const bool sourceShown = m_option1->isChecked();
+    if (sourceShown != Module1::EditEnabled)
+        tvoFuncs::ToggleEditCommands();
+    m_richTextBox1->setFocus();
+}

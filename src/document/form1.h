@@ -1,0 +1,108 @@
+#pragma once
+
+#include "document/textfileformat.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class MDIForm1;
+class QAction;
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QRadioButton;
+class RichTextBox1;
+
+// One document window: its source, its file, its modified flag, its menus.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The load step copies the frame's Fname and the global DocNumber.
+    explicit Form1(MDIForm1 *frame);
+    ~Form1() override;
+
+    // Public members other windows read and write.
+    QString FPath;
+    bool TextEdit = false;
+    int xax = 0;
+    QString htfn;
+    int ErrPoint = 0;
+    int general = 0;
+    int TagBegin = 0;
+    QString TagName;
+    bool InQuote = false;
+    int TagReopened = 0;
+
+    int formNumber() const { return m_formNumber; }
+    const TextFileFormat &fileFormat() const { return m_fileFormat; }
+
+    RichTextBox1 *richTextBox1() const { return m_richTextBox1; }
+    QLineEdit *Text1() const { return m_text1; }
+    QListWidget *List1() const { return m_list1; }
+    QLineEdit *Text2() const { return m_text2; }
+    QListWidget *List2() const { return m_list2; }
+    QCheckBox *Check(int index) const;
+    QRadioButton *Option1() const { return m_option1; }
+    QRadioButton *Option2() const { return m_option2; }
+
+    // The window's menus as the frame shows them while the window is active.
+    const QList<QMenu *> &menus() const { return m_menus; }
+    // A menu item or menu by its IDM_ name, or nullptr.
+    QAction *menuItem(const QString &name) const;
+    // Runs the handler of a menu item by its IDM_ name; false if there is none.
+    bool runByName(const QString &name);
+
+    // Puts text read from a file into the source and colours it; the document
+    // then counts as unmodified.
+    void loadText(const QString &text, const TextFileFormat &format);
+
+    // 0: the close may go ahead; -1: it must not.
+    int NoSaveCheck(int mode, const QString &fn);
+
+    // Remembers that this close was already asked about, so that the unload
+    // request that follows does not ask again.
+    void setCloseAnswered(bool answered) { m_closeAnswered = answered; }
+
+public slots:
+    void IDM_SAVE();
+    void IDM_SAVEAS();
+    void SaveAsFile();
+    void IDM_FILECLOSE();
+    void ColorSet();
+    void Form_Resize();
+    void Form_Activate();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    bool writeTo(const QString &path);
+    void deletePreviewFiles();
+    void onChange();
+    void onToolMenuAboutToShow();
+
+    MDIForm1 *m_frame;
+    int m_formNumber = 0;
+    TextFileFormat m_fileFormat;
+    QString m_lastSaveName;
+    QString m_restorePoint;
+    bool m_closeAnswered = false;
+
+    QWidget *m_strip = nullptr;
+    QRadioButton *m_option1 = nullptr;
+    QRadioButton *m_option2 = nullptr;
+    QCheckBox *m_checks[4] = {};
+    RichTextBox1 *m_richTextBox1 = nullptr;
+    QLineEdit *m_text1 = nullptr;
+    QListWidget *m_list1 = nullptr;
+    QLineEdit *m_text2 = nullptr;
+    QListWidget *m_list2 = nullptr;
+    QList<QMenu *> m_menus;
+};

@@ -1,0 +1,34 @@
+#include "frame/helpwindow.h"
+
+#include "shared/formregistry.h"
+
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+HelpWindow::HelpWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_browser(new QTextBrowser(this))
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Tovalo ヘルプ"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_browser->setOpenExternalLinks(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_browser);
+    resize(640, 560);
+    FormRegistry::add(this);
+}
+
+bool HelpWindow::openContents(const QString &helpFile)
+{
+    const QFileInfo info(helpFile);
+    if (!info.isFile() || !info.isReadable())
+        return false;
+    // The file is HTML despite its name, so say so rather than let the
+    // browser guess from the suffix.
+    m_browser->setSource(QUrl::fromLocalFile(info.absoluteFilePath()), QTextDocument::HtmlResource);
+    return !m_browser->toPlainText().isEmpty();
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "frame/helpwindow.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+class AdviceBar;
+class Form1;
+class FolderView;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class StandardToolbar;
+class TabBar;
+
+// The frame: the documents' MDI area with the standard toolbar, the tag
+// toolbar, the tab bar, the advice bar and the working-folder panel around it.
+class MDIForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MDIForm1(QWidget *parent = nullptr);
+    ~MDIForm1() override;
+
+    static MDIForm1 *instance();
+
+    // Public members.
+    QString Fname;
+    int Ext = 0;
+    QString WorkDir;
+
+    // Start-up: the command line as one text (the arguments joined with blanks).
+    void startUp(const QString &commandLine);
+
+    Form1 *CreateNewForm(const QString &loadType, const QString &docType);
+    void DragFileOpen(const QString &filePath);
+    void ReloadTabBar();
+    void btnSet();
+    void FindActiveDocument();
+
+    // The document windows in load order (those still open).
+    QList<Form1 *> documents() const;
+
+    StandardToolbar *Toolbar1() const { return m_toolbar1; }
+    QToolBar *Toolbar5() const { return m_toolbar5; }
+    TabBar *Toolbar2() const { return m_toolbar2; }
+    AdviceBar *Toolbar4() const { return m_toolbar4; }
+    FolderView *Toolbar3() const { return m_toolbar3; }
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+    QMdiSubWindow *subWindowOf(const Form1 *form) const;
+    QAction *toolbarButton(int index) const;
+    QAction *menuItem(const QString &name) const;
+    HelpWindow *helpWindow() const { return m_help; }
+
+    // Enables or disables standard toolbar buttons 5 to 26 and the tag toolbar.
+    void setEditCommandsEnabled(bool enabled);
+    void clearAdvice();
+    void moveFolderView(const QString &path);
+    QString folderDirPath() const;
+    void fillWindowMenu(QMenu *menu);
+    // Called by a document window at the end of its unload.
+    void afterDocumentClosed();
+
+public slots:
+    void IDM_NEWHTML();
+    void IDM_NEWCSS();
+    void IDM_NEWJS();
+    void IDM_FILEOPEN();
+    void IDM_ALLSAVE();
+    void IDM_ALLCLOSE();
+    void IDM_EXIT();
+    void IDM_HORI();
+    void IDM_VERT();
+    void IDM_CASCADE();
+    void IDM_HELP_MAIN();
+    void IDM_ABOUT();
+    void toggleFolderView();
+    void toggleAdviceBar();
+    void Toolbar1_ButtonClick(int index);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void buildMenus();
+    void showMenusOf(Form1 *form);
+    void onSubWindowActivated(QMdiSubWindow *window);
+    void onTabClicked(int index);
+    void onFolderViewClose();
+    void onAdviceBarClose();
+    void runOnTarget(const QString &name);
+
+    QMdiArea *m_mdiArea;
+    StandardToolbar *m_toolbar1;
+    QToolBar *m_toolbar5;
+    TabBar *m_toolbar2;
+    AdviceBar *m_toolbar4;
+    FolderView *m_toolbar3;
+    QList<QMenu *> m_ownMenus;
+    QPointer<HelpWindow> m_help;
+    QPointer<Form1> m_shownMenusOf;
+    bool m_creating = false;
+};

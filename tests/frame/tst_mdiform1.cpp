@@ -1,0 +1,446 @@
+#include "framefixture.h"
+
+#include "frame/advicebar.h"
+#include "frame/folderview.h"
+#include "frame/standardtoolbar.h"
+#include "frame/tabbar.h"
+#include "frame/tvofuncs.h"
+#include "shared/formregistry.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QUrl>
+
+class TestMDIForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsWithOneUntitledDocument();
+    void commandLineInQuotesOpensTheFile();
+    void styleSheetOnCommandLineIsHyperText();
+    void unreadableFileLeavesNoWindow();
+    void openDialogChoosesKindFromName_data();
+    void openDialogChoosesKindFromName();
+    void cancelledOpenDialogChangesNothing();
+    void closedNumbersAreReused();
+    void tabsNameDocumentsAndShiftLeftOnClose();
+    void onlyTheActiveTabIsMarked();
+    void everyDocumentGetsATabBeyondTen();
+    void closeAllStopsAtCancel();
+    void exitAfterCancelledCloseAllDoesNothingMore();
+    void closingTheFrameAsksEachDocument();
+    void lastCloseLeavesOnlyNewAndOpen();
+    void toggleEditCommandsFollowsTheOpenButton();
+    void droppedFilesOpenOnlyTheFirst();
+    void windowMenuListsTheDocuments();
+    void arrangementsKeepEveryWindowInside_data();
+    void arrangementsKeepEveryWindowInside();
+    void helpOpensTheContents();
+    void adviceBarCloseButtonAndMenuTurnIndependently();
+    void folderViewFollowsTheActiveDocument();
+};
+
+void TestMDIForm1::startsWithOneUntitledDocument()
+{
+    FrameFixture f;
+    const QList<Form1 *> docs = f.frame->documents();
+    QCOMPARE(docs.size(), 1);
+    QCOMPARE(docs.first()->windowTitle(), QStringLiteral("[1]名称未設定ファイル  (Hyper Text)"));
+    QVERIFY(!docs.first()->TextEdit);
+    QVERIFY(docs.first()->richTextBox1()->Text().isEmpty());
+    QCOMPARE(f.frame->Fname, QString());
+    QCOMPARE(f.frame->Toolbar2()->Command1(1)->text(), QStringLiteral("[1]未保存"));
+    QCOMPARE(Module1::ActiveKey, QStringLiteral("[1]"));
+    QVERIFY(Module1::EditEnabled);
+    QCOMPARE(QApplication::focusWidget(), docs.first()->richTextBox1());
+    // The document's menus replace the frame's own.
+    QCOMPARE(f.frame->menuBar()->actions().first()->menu(), docs.first()->menus().first());
+}
+
+void TestMDIForm1::commandLineInQuotesOpensTheFile()
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("my web"));
+    const QString path = dir.path() + QStringLiteral("/my web/a b.htm");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<p>x</p>");
+    file.close();
+
+    FrameFixture f(QLatin1Char('"') + path + QLatin1Char('"'));
+    Form1 *doc = f.active();
+    QVERIFY(doc);
+    QCOMPARE(doc->windowTitle(), QStringLiteral("[1]") + path + QStringLiteral("  (Hyper Text)"));
+    QCOMPARE(doc->FPath, path);
+    QCOMPARE(doc->richTextBox1()->Text(), QStringLiteral("<p>x</p>"));
+    QVERIFY(!doc->TextEdit);
+    QCOMPARE(f.frame->Toolbar3()->dirPath(), dir.path() + QStringLiteral("/my web/"));
+    QCOMPARE(f.frame->WorkDir, dir.path() + QStringLiteral("/my web/"));
+}
+
+void TestMDIForm1::styleSheetOnCommandLineIsHyperText()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("site.css"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("p { color: red }");
+    file.close();
+    FrameFixture f(path);
+    QVERIFY(f.active()->windowTitle().endsWith(QStringLiteral("  (Hyper Text)")));
+}
+
+void TestMDIForm1::unreadableFileLeavesNoWindow()
+{
+    FrameFixture f;
+    f.frame->DragFileOpen(f.path(QStringLiteral("missing.html")));
+    FrameFixture::settle();
+    QCOMPARE(f.frame->documents().size(), 1);
+    QCOMPARE(f.seam.messages.size(), 1);
+    QCOMPARE(f.seam.messages.first().title, QStringLiteral("注意"));
+    QVERIFY(f.seam.messages.first().text.contains(QStringLiteral("missing.html")));
+    QVERIFY(f.frame->Toolbar2()->Command1(2)->isHidden());
+}
+
+void TestMDIForm1::openDialogChoosesKindFromName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("css") << QStringLiteral("site.css") << QStringLiteral("Cascade Style Sheet");
+    QTest::newRow("upper-case CSS") << QStringLiteral("STYLE.CSS") << QStringLiteral("JavaScript");
+    QTest::newRow("html") << QStringLiteral("page.html") << QStringLiteral("Hyper Text");
+    QTest::newRow("txt") << QStringLiteral("notes.txt") << QStringLiteral("JavaScript");
+}
+
+void TestMDIForm1::openDialogChoosesKindFromName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    FrameFixture f;
+    const QString path = f.writeFile(name, "x");
+    f.seam.openNames << path;
+    QTest::mouseClick(f.frame->Toolbar1()->widgetForAction(f.frame->Toolbar1()->button(5)), Qt::LeftButton);
+    FrameFixture::settle();
+    QCOMPARE(f.seam.openRequests.size(), 1);
+    QCOMPARE(f.seam.openRequests.first().title, QStringLiteral("Webファイルを開く"));
+    QCOMPARE(f.seam.openRequests.first().filter,
+             QStringLiteral("HTMLファイル(*.html;*.htm)|*.html;*.htm|スタイルシートファイル(*.css)|*.css|JavaScriptファイル(*.js)|*.js"));
+    QCOMPARE(f.active()->windowTitle(), QStringLiteral("[2]") + path + QStringLiteral("  (") + kind + QLatin1Char(')'));
+    QCOMPARE(f.frame->Toolbar3()->dirPath(), f.dir.path() + QLatin1Char('/'));
+}
+
+void TestMDIForm1::cancelledOpenDialogChangesNothing()
+{
+    FrameFixture f;
+    f.frame->findChild<QAction *>(QStringLiteral("IDM_FILEOPEN"));
+    f.active()->runByName(QStringLiteral("IDM_FILEOPEN"));
+    FrameFixture::settle();
+    QCOMPARE(f.seam.openRequests.size(), 1);
+    QCOMPARE(f.frame->documents().size(), 1);
+    QCOMPARE(f.frame->Fname, QString());
+}
+
+void TestMDIForm1::closedNumbersAreReused()
+{
+    FrameFixture f;
+    f.frame->IDM_NEWHTML();
+    f.frame->IDM_NEWCSS();
+    FrameFixture::settle();
+    QCOMPARE(f.frame->documents().size(), 3);
+    f.frame->documents().at(1)->IDM_FILECLOSE();
+    FrameFixture::settle();
+    f.frame->IDM_NEWJS();
+    FrameFixture::settle();
+    QCOMPARE(f.active()->windowTitle(), QStringLiteral("[2]名称未設定ファイル  (JavaScript)"));
+    f.frame->IDM_NEWHTML();
+    FrameFixture::settle();
+    QCOMPARE(f.active()->windowTitle().left(3), QStringLiteral("[4]"));
+}
+
+void TestMDIForm1::tabsNameDocumentsAndShiftLeftOnClose()
+{
+    FrameFixture f;
+    const QString path = f.writeFile(QStringLiteral("index.htm"), "<p>");
+    Form1 *untitled = f.active();
+    f.openFile(path);
+    TabBar *tabs = f.frame->Toolbar2();
+    QCOMPARE(tabs->Command1(1)->text(), QStringLiteral("[1]未保存"));
+    QCOMPARE(tabs->Command1(2)->text(), QStringLiteral("[2]index.htm "));
+    QVERIFY(tabs->Command1(0)->isHidden());
+    untitled->IDM_FILECLOSE();
+    FrameFixture::settle();
+    QCOMPARE(tabs->Command1(1)->text(), QStringLiteral("[2]index.htm "));
+    QVERIFY(!tabs->Command1(1)->isHidden());
+    QVERIFY(tabs->Command1(2)->isHidden());
+    QVERIFY(f.seam.messages.isEmpty()); // nothing to save, nothing asked
+}
+
+void TestMDIForm1::onlyTheActiveTabIsMarked()
+{
+    FrameFixture f;
+    f.frame->IDM_NEWHTML();
+    FrameFixture::settle();
+    TabBar *tabs = f.frame->Toolbar2();
+    QVERIFY(!tabs->Command1(2)->isEnabled());
+    QVERIFY(tabs->Command1(2)->styleSheet().contains(QStringLiteral("160, 230, 180")));
+    QVERIFY(tabs->Command1(1)->isEnabled());
+    QVERIFY(tabs->Command1(1)->styleSheet().isEmpty());
+
+    QTest::mouseClick(tabs->Command1(1), Qt::LeftButton);
+    FrameFixture::settle();
+    QCOMPARE(Module1::ActiveKey, QStringLiteral("[1]"));
+    QVERIFY(!tabs->Command1(1)->isEnabled());
+    QVERIFY(tabs->Command1(2)->isEnabled());
+    QCOMPARE(f.frame->mdiArea()->activeSubWindow()->widget()->windowTitle().left(3), QStringLiteral("[1]"));
+}
+
+void TestMDIForm1::everyDocumentGetsATabBeyondTen()
+{
+    FrameFixture f;
+    for (int i = 0; i < 11; ++i)
+        f.frame->IDM_NEWHTML();
+    FrameFixture::settle();
+    TabBar *tabs = f.frame->Toolbar2();
+    for (int i = 1; i <= 12; ++i) {
+        QVERIFY2(!tabs->Command1(i)->isHidden(), qPrintable(QString::number(i)));
+        QCOMPARE(tabs->Command1(i)->text(), QStringLiteral("[%1]未保存").arg(i));
+    }
+    QTest::mouseClick(tabs->Command1(3), Qt::LeftButton);
+    FrameFixture::settle();
+    QCOMPARE(Module1::ActiveKey, QStringLiteral("[3]"));
+}
+
+void TestMDIForm1::closeAllStopsAtCancel()
+{
+    FrameFixture f;
+    f.frame->IDM_NEWHTML();
+    f.frame->IDM_NEWHTML();
+    FrameFixture::settle();
+    const QList<Form1 *> docs = f.frame->documents();
+    const QString saved = f.path(QStringLiteral("first.html"));
+    for (Form1 *doc : docs) {
+        doc->richTextBox1()->setSelText(QStringLiteral("<p>"));
+        QVERIFY(doc->TextEdit);
+    }
+    f.seam.buttons << QMessageBox::Yes << QMessageBox::Cancel;
+    f.seam.saveNames << saved;
+    f.frame->IDM_ALLCLOSE();
+    FrameFixture::settle();
+    QCOMPARE(f.frame->Ext, -1);
+    QCOMPARE(f.seam.messages.size(), 2);
+    QCOMPARE(FrameFixture::readFile(saved), QByteArray("<p>"));
+    const QList<Form1 *> left = f.frame->documents();
+    QCOMPARE(left.size(), 2);
+    QCOMPARE(left.at(0)->windowTitle().left(3), QStringLiteral("[2]"));
+    QVERIFY(left.at(0)->TextEdit);
+    QVERIFY(left.at(1)->TextEdit);
+}
+
+void TestMDIForm1::exitAfterCancelledCloseAllDoesNothingMore()
+{
+    FrameFixture f;
+    f.type(QStringLiteral("abc"));
+    f.seam.buttons << QMessageBox::Cancel;
+    f.frame->IDM_EXIT();
+    QCOMPARE(f.frame->Ext, 0);
+    QVERIFY(f.frame->isVisible());
+    QCOMPARE(f.frame->documents().size(), 1);
+}
+
+void TestMDIForm1::closingTheFrameAsksEachDocument()
+{
+    FrameFixture f;
+    f.type(QStringLiteral("one"));
+    f.frame->IDM_NEWHTML();
+    FrameFixture::settle();
+    f.type(QStringLiteral("two"));
+    f.seam.buttons << QMessageBox::No << QMessageBox::Cancel;
+    QVERIFY(!f.frame->close());
+    FrameFixture::settle();
+    QCOMPARE(f.seam.messages.size(), 2); // one question each, never two
+    QCOMPARE(f.frame->documents().size(), 1);
+    QCOMPARE(f.frame->documents().first()->richTextBox1()->Text(), QStringLiteral("two"));
+
+    f.seam.buttons << QMessageBox::No;
+    QVERIFY(f.frame->close());
+    QCOMPARE(f.seam.messages.size(), 3);
+}
+
+void TestMDIForm1::lastCloseLeavesOnlyNewAndOpen()
+{
+    FrameFixture f;
+    f.active()->IDM_FILECLOSE();
+    FrameFixture::settle();
+    StandardToolbar *bar = f.frame->Toolbar1();
+    for (int i : {1, 2, 3, 5})
+        QVERIFY2(bar->button(i)->isEnabled(), qPrintable(QString::number(i)));
+    for (int i : {6, 7, 8, 10, 11})
+        QVERIFY2(!bar->button(i)->isEnabled(), qPrintable(QString::number(i)));
+    QVERIFY(Module1::EditEnabled);
+    QCOMPARE(f.frame->menuBar()->actions().first()->objectName(), QStringLiteral("IDM_FILE"));
+    QCOMPARE(f.frame->menuBar()->actions().first()->menu(), f.frame->menuItem(QStringLiteral("IDM_FILE"))->menu());
+
+    // The open button and new documents still work.
+    QTest::mouseClick(bar->widgetForAction(bar->button(1)), Qt::LeftButton);
+    FrameFixture::settle();
+    QCOMPARE(f.frame->documents().size(), 1);
+    QVERIFY(bar->button(6)->isEnabled());
+}
+
+void TestMDIForm1::toggleEditCommandsFollowsTheOpenButton()
+{
+    FrameFixture f;
+    Form1 *doc = f.active();
+    tvoFuncs::ToggleEditCommands();
+    QVERIFY(!Module1::EditEnabled);
+    QVERIFY(!f.frame->Toolbar1()->button(5)->isEnabled());
+    QVERIFY(f.frame->Toolbar1()->button(1)->isEnabled());
+    QVERIFY(!doc->menuItem(QStringLiteral("IDM_SAVE"))->isEnabled());
+    QVERIFY(!doc->menuItem(QStringLiteral("IDM_HELP"))->isEnabled());
+    QVERIFY(doc->menuItem(QStringLiteral("IDM_NEWHTML"))->isEnabled());
+    QVERIFY(doc->menuItem(QStringLiteral("IDM_EXIT"))->isEnabled());
+    tvoFuncs::ToggleEditCommands();
+    QVERIFY(Module1::EditEnabled);
+    QVERIFY(doc->menuItem(QStringLiteral("IDM_SAVE"))->isEnabled());
+}
+
+void TestMDIForm1::droppedFilesOpenOnlyTheFirst()
+{
+    FrameFixture f;
+    QList<QUrl> urls;
+    for (const char *name : {"a.css", "b.html", "c.js"})
+        urls << QUrl::fromLocalFile(f.writeFile(QString::fromLatin1(name), "x"));
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.frame.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.frame.get(), &drop);
+    FrameFixture::settle();
+    QCOMPARE(f.frame->documents().size(), 2);
+    QCOMPARE(f.active()->windowTitle(), QStringLiteral("[2]") + f.path(QStringLiteral("a.css")) + QStringLiteral("  (Hyper Text)"));
+}
+
+void TestMDIForm1::windowMenuListsTheDocuments()
+{
+    FrameFixture f;
+    f.frame->IDM_NEWCSS();
+    FrameFixture::settle();
+    QMenu *menu = f.active()->menuItem(QStringLiteral("IDM_WINDOW"))->menu();
+    QMetaObject::invokeMethod(menu, "aboutToShow");
+    QStringList listed;
+    QAction *first = nullptr;
+    for (QAction *action : menu->actions())
+        if (action->objectName() == QLatin1String("WindowListItem")) {
+            listed << action->text();
+            if (!first)
+                first = action;
+        }
+    QCOMPARE(listed.size(), 2);
+    QVERIFY(listed.at(1).contains(QStringLiteral("[2]名称未設定ファイル  (Cascade Style Sheet)")));
+    first->trigger();
+    FrameFixture::settle();
+    QCOMPARE(Module1::ActiveKey, QStringLiteral("[1]"));
+}
+
+void TestMDIForm1::arrangementsKeepEveryWindowInside_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("one above the other") << QStringLiteral("IDM_HORI");
+    QTest::newRow("side by side") << QStringLiteral("IDM_VERT");
+    QTest::newRow("cascade") << QStringLiteral("IDM_CASCADE");
+}
+
+void TestMDIForm1::arrangementsKeepEveryWindowInside()
+{
+    QFETCH(QString, command);
+    FrameFixture f;
+    f.frame->IDM_NEWHTML();
+    f.frame->IDM_NEWHTML();
+    FrameFixture::settle();
+    f.active()->runByName(command);
+    FrameFixture::settle();
+    const QRect area = f.frame->mdiArea()->viewport()->rect();
+    QSet<int> tops;
+    QSet<int> lefts;
+    for (QMdiSubWindow *sub : f.frame->mdiArea()->subWindowList()) {
+        QVERIFY(area.contains(sub->geometry()));
+        tops.insert(sub->y());
+        lefts.insert(sub->x());
+    }
+    if (command == QLatin1String("IDM_HORI"))
+        QCOMPARE(tops.size(), 3);
+    if (command == QLatin1String("IDM_VERT"))
+        QCOMPARE(lefts.size(), 3);
+}
+
+void TestMDIForm1::helpOpensTheContents()
+{
+    FrameFixture f;
+    f.active()->runByName(QStringLiteral("IDM_HELP_MAIN"));
+    if (!f.seam.messages.isEmpty())
+        QSKIP("the help file is not beside the test program");
+    QVERIFY(f.frame->helpWindow());
+    QVERIFY(f.frame->helpWindow()->isVisible());
+    QVERIFY(f.frame->helpWindow()->browser()->toPlainText().contains(QStringLiteral("目次")));
+    // A help window takes no tab and no window number.
+    f.frame->IDM_NEWHTML();
+    FrameFixture::settle();
+    QCOMPARE(f.active()->windowTitle().left(3), QStringLiteral("[2]"));
+}
+
+void TestMDIForm1::adviceBarCloseButtonAndMenuTurnIndependently()
+{
+    FrameFixture f;
+    Form1 *first = f.active();
+    f.frame->IDM_NEWHTML();
+    FrameFixture::settle();
+    Form1 *second = f.active();
+    AdviceBar *bar = f.frame->Toolbar4();
+    QTest::mouseClick(bar->Command6(), Qt::LeftButton);
+    QVERIFY(bar->isHidden());
+    QVERIFY(!second->menuItem(QStringLiteral("IDM_VIEW_TAGTOOL"))->isChecked());
+    // The other window's mark was never removed: choosing it shows the bar
+    // and turns its mark off.
+    first->menuItem(QStringLiteral("IDM_VIEW_TAGTOOL"))->trigger();
+    QVERIFY(!bar->isHidden());
+    QVERIFY(!first->menuItem(QStringLiteral("IDM_VIEW_TAGTOOL"))->isChecked());
+}
+
+void TestMDIForm1::folderViewFollowsTheActiveDocument()
+{
+    FrameFixture f;
+    QDir(f.dir.path()).mkdir(QStringLiteral("other"));
+    const QString a = f.writeFile(QStringLiteral("a.html"), "a");
+    const QString b = f.writeFile(QStringLiteral("other/b.html"), "b");
+    Form1 *docA = f.openFile(a);
+    f.openFile(b);
+    QCOMPARE(f.frame->WorkDir, f.dir.path() + QStringLiteral("/other/"));
+    f.frame->mdiArea()->setActiveSubWindow(f.frame->subWindowOf(docA));
+    FrameFixture::settle();
+    QCOMPARE(f.frame->WorkDir, f.dir.path() + QLatin1Char('/'));
+    QCOMPARE(f.frame->Toolbar3()->dirPath(), f.dir.path() + QLatin1Char('/'));
+    // An untitled window leaves the view where it is.
+    f.frame->IDM_NEWHTML();
+    FrameFixture::settle();
+    QCOMPARE(f.frame->Toolbar3()->dirPath(), f.dir.path() + QLatin1Char('/'));
+
+    // Closing the panel removes the active window's check mark.
+    QTest::mouseClick(f.frame->Toolbar3()->Command2(1), Qt::LeftButton);
+    QVERIFY(f.frame->Toolbar3()->isHidden());
+    QVERIFY(!f.active()->menuItem(QStringLiteral("IDM_VIEW_PROJECT"))->isChecked());
+    QCOMPARE(f.frame->WorkDir, f.dir.path() + QLatin1Char('/'));
+}
+
+QTEST_MAIN(TestMDIForm1)
+#include "tst_mdiform1.moc"
