@@ -214,8 +214,12 @@ void MDIForm1::showMenusOf(Form1 *form)
         return;
     m_shownMenusOf = form;
     menuBar()->clear();
-    for (QMenu *menu : form ? form->menus() : m_ownMenus)
+    for (QMenu *menu : form ? form->menus() : m_ownMenus) {
         menuBar()->addMenu(menu);
+        // A document menu whose commands are not there yet stays out of sight.
+        if (form)
+            menu->menuAction()->setVisible(!menu->isEmpty());
+    }
 }
 
 QList<Form1 *> MDIForm1::documents() const
