@@ -11,19 +11,21 @@
 #include <QTextDocumentFragment>
 #include <QUrl>
 
-// The document's own formatting call, without the cursor's bookkeeping per
-// run: colouring a large page spends most of its time there otherwise.
-#include <QtGui/private/qtextdocument_p.h>
-
 RichTextBox1::RichTextBox1(QWidget *parent)
     : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("RichTextBox1"));
     setAcceptDrops(true);
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        if (m_formatting)
+            return;
         m_textValid = false;
         emit Change();
     });
+    connect(document(), &QTextDocument::contentsChange, this, &RichTextBox1::onContentsChange);
+    m_idleColouring.setSingleShot(true);
+    m_idleColouring.setInterval(0);
+    connect(&m_idleColouring, &QTimer::timeout, this, &RichTextBox1::colourIdleChunk);
 }
 
 QString RichTextBox1::toCrLf(QString text)
@@ -63,6 +65,8 @@ QString RichTextBox1::Text() const
 
 void RichTextBox1::setText(const QString &text)
 {
+    m_idleColouring.stop();
+    m_colouring.clear();
     setPlainText(toQtText(text));
 }
 
@@ -135,6 +139,7 @@ QString RichTextBox1::SelText() const
 
 void RichTextBox1::setSelText(const QString &text)
 {
+    finishColouring();
     QTextCursor cursor = textCursor();
     cursor.insertText(toQtText(text));
     setTextCursor(cursor);
@@ -142,6 +147,7 @@ void RichTextBox1::setSelText(const QString &text)
 
 QColor RichTextBox1::SelColor() const
 {
+    const_cast<RichTextBox1 *>(this)->finishColouring();
     const QTextCharFormat format = textCursor().charFormat();
     if (format.hasProperty(QTextFormat::ForegroundBrush))
         return format.foreground().color();
@@ -169,6 +175,7 @@ void RichTextBox1::setCursorColour(QTextCursor &cursor, const QColor &colour) co
 
 void RichTextBox1::setSelColor(const QColor &colour)
 {
+    finishColouring();
     QTextCursor cursor = textCursor();
     setCursorColour(cursor, colour);
     setTextCursor(cursor);
@@ -181,6 +188,7 @@ void RichTextBox1::setSelColor(SyntaxColor colour)
 
 void RichTextBox1::setSelBold(bool bold)
 {
+    finishColouring();
     QTextCharFormat format;
     format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
     QTextCursor cursor = textCursor();
@@ -190,6 +198,7 @@ void RichTextBox1::setSelBold(bool bold)
 
 void RichTextBox1::setSelUnderline(bool underline)
 {
+    finishColouring();
     QTextCharFormat format;
     format.setFontUnderline(underline);
     QTextCursor cursor = textCursor();
@@ -199,6 +208,7 @@ void RichTextBox1::setSelUnderline(bool underline)
 
 void RichTextBox1::setSelIndent(bool indented)
 {
+    finishColouring();
     QTextCursor cursor = textCursor();
     QTextBlockFormat format;
     format.setIndent(indented ? 1 : 0);
@@ -212,6 +222,7 @@ bool RichTextBox1::isParagraphIndented(int line) const
 
 void RichTextBox1::insertPieces(const PieceList &pieces)
 {
+    finishColouring();
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     if (cursor.hasSelection())
@@ -227,25 +238,79 @@ void RichTextBox1::insertPieces(const PieceList &pieces)
 
 void RichTextBox1::applyColourRuns(const ColourRuns &runs)
 {
-    QTextDocument *doc = document();
-    const bool undoEnabled = doc->isUndoRedoEnabled();
-    // Colouring is a display matter, not an edit the user could undo; with undo
-    // on it would also cost about a hundred times more.
-    doc->setUndoRedoEnabled(false);
-    QTextCharFormat formats[6];
-    for (int i = 1; i < 6; ++i)
-        formats[i].setForeground(SyntaxPalette::toQColor(SyntaxColor(i)));
-    const qsizetype end = doc->characterCount() - 1;
-    QTextDocumentPrivate *priv = QTextDocumentPrivate::get(doc);
-    priv->beginEditBlock();
-    for (const ColourRun &run : runs) {
-        if (run.colour == SyntaxColor::Default || run.length <= 0 || run.start >= end)
-            continue;
-        const qsizetype length = qMin(run.length, end - run.start);
-        priv->setCharFormat(int(run.start), int(length), formats[int(run.colour)], QTextDocumentPrivate::SetFormat);
+    m_idleColouring.stop();
+    m_colouring.clear();
+    m_formatting = true;
+    if (runs.size() <= 2 * DeferredColouring::ChunkRuns) {
+        DeferredColouring::applyAll(document(), runs);
+    } else {
+        m_colouring.setRuns(runs);
+        const int first = firstVisibleBlock().position();
+        const int last = cursorForPosition(viewport()->rect().bottomRight()).position();
+        m_colouring.applyRange(document(), first, qsizetype(last) + 4096);
     }
-    priv->endEditBlock();
-    doc->setUndoRedoEnabled(undoEnabled);
+    m_formatting = false;
+    if (m_colouring.pending())
+        m_idleColouring.start();
+}
+
+void RichTextBox1::colourIdleChunk()
+{
+    m_formatting = true;
+    m_colouring.applyNextChunk(document());
+    m_formatting = false;
+    if (m_colouring.pending())
+        m_idleColouring.start();
+}
+
+void RichTextBox1::finishColouring()
+{
+    if (!m_colouring.pending())
+        return;
+    m_idleColouring.stop();
+    m_formatting = true;
+    m_colouring.applyRest(document());
+    m_formatting = false;
+}
+
+void RichTextBox1::onContentsChange(int position, int removed, int added)
+{
+    if (m_formatting || !m_colouring.pending())
+        return;
+    // An edit that no hook saw coming: keep the waiting runs in step with the
+    // text and write them now, before anything else moves.
+    m_colouring.textChanged(position, removed, added);
+    finishColouring();
+}
+
+void RichTextBox1::paintEvent(QPaintEvent *event)
+{
+    if (m_colouring.pending()) {
+        const int first = firstVisibleBlock().position();
+        const int last = cursorForPosition(viewport()->rect().bottomRight()).position();
+        m_formatting = true;
+        m_colouring.applyRange(document(), first, qsizetype(last) + 4096);
+        m_formatting = false;
+    }
+    QPlainTextEdit::paintEvent(event);
+}
+
+void RichTextBox1::inputMethodEvent(QInputMethodEvent *event)
+{
+    finishColouring();
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void RichTextBox1::contextMenuEvent(QContextMenuEvent *event)
+{
+    finishColouring();
+    QPlainTextEdit::contextMenuEvent(event);
+}
+
+void RichTextBox1::insertFromMimeData(const QMimeData *source)
+{
+    finishColouring();
+    QPlainTextEdit::insertFromMimeData(source);
 }
 
 int RichTextBox1::lineOfCaret() const
@@ -267,6 +332,7 @@ void RichTextBox1::printTo(QPrinter *printer) const
 {
     if (!printer)
         return;
+    const_cast<RichTextBox1 *>(this)->finishColouring();
     const QTextCursor cursor = textCursor();
     if (cursor.hasSelection()) {
         QTextDocument selection;
@@ -307,6 +373,7 @@ void RichTextBox1::SendKeys(const QString &keys)
 
 void RichTextBox1::keyPressEvent(QKeyEvent *event)
 {
+    finishColouring();
     bool swallow = false;
     emit KeyDown(event, &swallow);
     if (swallow) {
@@ -375,6 +442,7 @@ void RichTextBox1::dragMoveEvent(QDragMoveEvent *event)
 
 void RichTextBox1::dropEvent(QDropEvent *event)
 {
+    finishColouring();
     const QStringList paths = localFiles(event->mimeData());
     if (!paths.isEmpty()) {
         event->acceptProposedAction();

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "document/deferredcolouring.h"
 #include "shared/syntaxcolor.h"
 
 #include <QColor>
 #include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 class QPrinter;
 
@@ -51,8 +53,13 @@ public:
 
     // Inserts the pieces at the caret (replacing the selection) as one undo step.
     void insertPieces(const PieceList &pieces);
-    // Colours the whole text from runs in Qt positions; not an undoable step.
+    // Colours the whole text from runs in Qt positions; not an undoable step
+    // and not a change of the content. A large page gets the part in view at
+    // once and the rest while the program is idle, and always before any edit.
     void applyColourRuns(const ColourRuns &runs);
+    // Writes whatever colour is still waiting.
+    void finishColouring();
+    bool colouringPending() const { return m_colouring.pending(); }
 
     int lineOfCaret() const;
     // The text of a line, at most 255 characters.
@@ -87,12 +94,22 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
     static QString toCrLf(QString text);
     static QString toQtText(const QString &text);
     void setCursorColour(QTextCursor &cursor, const QColor &colour) const;
+    void colourIdleChunk();
+    void onContentsChange(int position, int removed, int added);
 
     mutable QString m_textCache;
     mutable bool m_textValid = false;
+    DeferredColouring m_colouring;
+    QTimer m_idleColouring;
+    // Set while colours are written, which is no change of the content.
+    bool m_formatting = false;
 };
