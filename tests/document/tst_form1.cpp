@@ -3,8 +3,11 @@
 #include "frame/advicebar.h"
 #include "frame/standardtoolbar.h"
 #include "frame/tabbar.h"
+#include "shared/twips.h"
 
 #include <QMdiSubWindow>
+#include <QMimeData>
+#include <QUrl>
 
 #include <QAction>
 #include <QLineEdit>
@@ -29,6 +32,8 @@ private slots:
     void yesWithFailedSaveKeepsTheWindowOpen();
     void unencodableCharacterStopsTheSave();
     void closeDeletesThePreviewFileEvenWhenCancelled();
+    void squeezedWindowKeepsItsEditSize();
+    void fileDroppedOnTheSourceOpensIt();
 };
 
 void TestForm1::typingMarksModifiedAndClearsAdvice()
@@ -222,6 +227,42 @@ void TestForm1::closeDeletesThePreviewFileEvenWhenCancelled()
     QVERIFY(!f.frame->subWindowOf(doc)->close());
     QVERIFY(!QFile::exists(preview));
     QCOMPARE(f.frame->documents().size(), 1);
+}
+
+void TestForm1::squeezedWindowKeepsItsEditSize()
+{
+    FrameFixture f;
+    Form1 *doc = f.active();
+    QMdiSubWindow *sub = f.frame->subWindowOf(doc);
+    sub->resize(500, 300);
+    FrameFixture::settle();
+    const QSize before = doc->richTextBox1()->size();
+    QVERIFY(before.height() > 100);
+    sub->resize(500, Twips::toPixels(960, doc) - 2);
+    FrameFixture::settle();
+    QCOMPARE(doc->richTextBox1()->size(), before);
+    sub->resize(600, 400);
+    FrameFixture::settle();
+    QVERIFY(doc->richTextBox1()->height() > before.height());
+    QCOMPARE(doc->richTextBox1()->width(), doc->width());
+}
+
+void TestForm1::fileDroppedOnTheSourceOpensIt()
+{
+    FrameFixture f;
+    RichTextBox1 *source = f.active()->richTextBox1();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(f.writeFile(QStringLiteral("d.js"), "var a;")),
+                  QUrl::fromLocalFile(f.writeFile(QStringLiteral("e.js"), "var b;"))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(source->viewport(), &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(source->viewport(), &drop);
+    FrameFixture::settle();
+    QCOMPARE(f.frame->documents().size(), 2);
+    QCOMPARE(f.active()->richTextBox1()->Text(), QStringLiteral("var a;"));
+    QVERIFY(f.active()->windowTitle().endsWith(QStringLiteral("d.js  (Hyper Text)")));
+    QVERIFY(f.seam.messages.isEmpty());
 }
 
 QTEST_MAIN(TestForm1)
