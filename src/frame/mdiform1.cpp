@@ -490,37 +490,35 @@ void MDIForm1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void MDIForm1::IDM_HORI()
+void MDIForm1::tileInOneRow(Qt::Orientation orientation)
 {
-    // Windows one above the other, each the full width of the area.
-    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList();
-    QList<QMdiSubWindow *> shown;
-    for (QMdiSubWindow *w : windows)
-        if (w->isVisible() && !w->isMinimized())
-            shown << w;
-    if (shown.isEmpty())
-        return;
-    const int height = m_mdiArea->viewport()->height() / int(shown.size());
-    for (int i = 0; i < shown.size(); ++i) {
-        shown[i]->showNormal();
-        shown[i]->setGeometry(0, i * height, m_mdiArea->viewport()->width(), height);
-    }
-}
-
-void MDIForm1::IDM_VERT()
-{
-    // Windows side by side, each the full height of the area.
     QList<QMdiSubWindow *> shown;
     for (QMdiSubWindow *w : m_mdiArea->subWindowList())
         if (w->isVisible() && !w->isMinimized())
             shown << w;
     if (shown.isEmpty())
         return;
-    const int width = m_mdiArea->viewport()->width() / int(shown.size());
-    for (int i = 0; i < shown.size(); ++i) {
+    const QSize area = m_mdiArea->viewport()->size();
+    const int count = int(shown.size());
+    for (int i = 0; i < count; ++i) {
         shown[i]->showNormal();
-        shown[i]->setGeometry(i * width, 0, width, m_mdiArea->viewport()->height());
+        if (orientation == Qt::Vertical)
+            shown[i]->setGeometry(0, i * (area.height() / count), area.width(), area.height() / count);
+        else
+            shown[i]->setGeometry(i * (area.width() / count), 0, area.width() / count, area.height());
     }
+}
+
+void MDIForm1::IDM_HORI()
+{
+    // One above the other, each the full width of the area.
+    tileInOneRow(Qt::Vertical);
+}
+
+void MDIForm1::IDM_VERT()
+{
+    // Side by side, each the full height of the area.
+    tileInOneRow(Qt::Horizontal);
 }
 
 void MDIForm1::IDM_CASCADE()

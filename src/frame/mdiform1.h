@@ -95,6 +95,7 @@ private:
     void onFolderViewClose();
     void onAdviceBarClose();
     void runOnTarget(const QString &name);
+    void tileInOneRow(Qt::Orientation orientation);
 
     QMdiArea *m_mdiArea;
     StandardToolbar *m_toolbar1;
