@@ -2,7 +2,9 @@
 
 #include "document/documentfile.h"
 #include "document/richtextbox1.h"
+#include "editing/attributecompletion.h"
 #include "editing/colorscanner.h"
+#include "editing/tagcompletion.h"
 #include "editing/tagvocabulary.h"
 #include "frame/documentcaption.h"
 #include "frame/mdiform1.h"
@@ -44,6 +46,8 @@ Form1::Form1(MDIForm1 *frame)
     m_list1->addItems(TagVocabulary::tagNames());
     frame->setEditCommandsEnabled(true);
     Module1::EditEnabled = true;
+    new TagCompletion(this);
+    m_attributeCompletion = new AttributeCompletion(this);
 
     FormRegistry::add(this);
 }
@@ -111,6 +115,16 @@ void Form1::buildControls()
 QCheckBox *Form1::Check(int index) const
 {
     return index >= 1 && index <= 4 ? m_checks[index - 1] : nullptr;
+}
+
+void Form1::TagNameFind()
+{
+    m_attributeCompletion->TagNameFind();
+}
+
+void Form1::AttrListSet()
+{
+    m_attributeCompletion->AttrListSet();
 }
 
 void Form1::buildMenus()

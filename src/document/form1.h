@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+class AttributeCompletion;
 class MDIForm1;
 class QAction;
 class QCheckBox;
@@ -56,6 +57,10 @@ public:
     // Runs the handler of a menu item by its IDM_ name; false if there is none.
     bool runByName(const QString &name);
 
+    // The tag around the caret and the attribute list for it (attribute completion).
+    void TagNameFind();
+    void AttrListSet();
+
     // Puts text read from a file into the source and colours it; the document
     // then counts as unmodified.
     void loadText(const QString &text, const TextFileFormat &format);
@@ -105,4 +110,5 @@ private:
     QLineEdit *m_text2 = nullptr;
     QListWidget *m_list2 = nullptr;
     QList<QMenu *> m_menus;
+    AttributeCompletion *m_attributeCompletion = nullptr;
 };
