@@ -102,8 +102,6 @@ void Form1::buildControls()
         w->setFixedWidth(listWidth);
         w->hide();
     }
-    m_list1->setFixedHeight(Twips::toPixels(1500, this));
-    m_list2->setFixedHeight(Twips::toPixels(1500, this));
 
     connect(m_richTextBox1, &RichTextBox1::Change, this, &Form1::onChange);
     connect(m_richTextBox1, &RichTextBox1::FilesDropped, this, [this](const QStringList &paths) {
