@@ -1,5 +1,6 @@
 #include "document/richtextbox1.h"
 
+#include "shared/droppedfiles.h"
 #include "shared/syntaxpalette.h"
 
 #include <QApplication>
@@ -409,22 +410,10 @@ void RichTextBox1::mouseReleaseEvent(QMouseEvent *event)
     emit MouseUp(event->button(), event->position().toPoint());
 }
 
-namespace {
-QStringList localFiles(const QMimeData *data)
-{
-    QStringList paths;
-    if (!data || !data->hasUrls())
-        return paths;
-    for (const QUrl &url : data->urls())
-        if (url.isLocalFile())
-            paths << url.toLocalFile();
-    return paths;
-}
-}
 
 void RichTextBox1::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!localFiles(event->mimeData()).isEmpty()) {
+    if (!DroppedFiles::localFiles(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
         return;
     }
@@ -433,7 +422,7 @@ void RichTextBox1::dragEnterEvent(QDragEnterEvent *event)
 
 void RichTextBox1::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!localFiles(event->mimeData()).isEmpty()) {
+    if (!DroppedFiles::localFiles(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
         return;
     }
@@ -443,7 +432,7 @@ void RichTextBox1::dragMoveEvent(QDragMoveEvent *event)
 void RichTextBox1::dropEvent(QDropEvent *event)
 {
     finishColouring();
-    const QStringList paths = localFiles(event->mimeData());
+    const QStringList paths = DroppedFiles::localFiles(event->mimeData());
     if (!paths.isEmpty()) {
         event->acceptProposedAction();
         emit FilesDropped(paths);

@@ -11,6 +11,7 @@
 #include "frame/standardtoolbar.h"
 #include "frame/tabbar.h"
 #include "shared/dialogseam.h"
+#include "shared/droppedfiles.h"
 #include "shared/formregistry.h"
 #include "shared/menuitem.h"
 #include "shared/module1.h"
@@ -614,30 +615,20 @@ void MDIForm1::resizeEvent(QResizeEvent *event)
     m_toolbar3->applyFrameHeight(height());
 }
 
-namespace {
-QString firstLocalFile(const QMimeData *data)
-{
-    if (!data || !data->hasUrls())
-        return QString();
-    for (const QUrl &url : data->urls())
-        if (url.isLocalFile())
-            return url.toLocalFile();
-    return QString();
-}
-}
 
 void MDIForm1::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!firstLocalFile(event->mimeData()).isEmpty())
+    if (!DroppedFiles::localFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void MDIForm1::dropEvent(QDropEvent *event)
 {
     // Only the first dropped file is opened; a drop without files does nothing.
-    const QString path = firstLocalFile(event->mimeData());
-    if (path.isEmpty())
+    const QStringList paths = DroppedFiles::localFiles(event->mimeData());
+    if (paths.isEmpty())
         return;
+    const QString path = paths.first();
     event->acceptProposedAction();
     Fname = path;
     DragFileOpen(path);

@@ -1,0 +1,15 @@
+#include "shared/droppedfiles.h"
+
+#include <QMimeData>
+#include <QUrl>
+
+QStringList DroppedFiles::localFiles(const QMimeData *data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    return paths;
+}
