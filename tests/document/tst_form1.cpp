@@ -6,6 +6,7 @@
 #include "shared/twips.h"
 
 #include <QMdiSubWindow>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 
@@ -34,6 +35,7 @@ private slots:
     void closeDeletesThePreviewFileEvenWhenCancelled();
     void squeezedWindowKeepsItsEditSize();
     void fileDroppedOnTheSourceOpensIt();
+    void printWritesTheDocumentToThePrinter();
 };
 
 void TestForm1::typingMarksModifiedAndClearsAdvice()
@@ -263,6 +265,15 @@ void TestForm1::fileDroppedOnTheSourceOpensIt()
     QCOMPARE(f.active()->richTextBox1()->Text(), QStringLiteral("var a;"));
     QVERIFY(f.active()->windowTitle().endsWith(QStringLiteral("d.js  (Hyper Text)")));
     QVERIFY(f.seam.messages.isEmpty());
+}
+
+void TestForm1::printWritesTheDocumentToThePrinter()
+{
+    FrameFixture f;
+    f.active()->richTextBox1()->setSelText(QStringLiteral("<p>印刷</p>"));
+    f.seam.printFile = f.path(QStringLiteral("out.pdf"));
+    QTest::keyClick(f.active()->richTextBox1(), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(QFileInfo(f.seam.printFile).size() > 0);
 }
 
 QTEST_MAIN(TestForm1)

@@ -8,6 +8,8 @@
 #include "shared/formregistry.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -45,6 +47,7 @@ private slots:
     void arrangementsKeepEveryWindowInside_data();
     void arrangementsKeepEveryWindowInside();
     void helpOpensTheContents();
+    void aboutShowsNameAndVersion();
     void adviceBarCloseButtonAndMenuTurnIndependently();
     void folderViewFollowsTheActiveDocument();
 };
@@ -397,6 +400,18 @@ void TestMDIForm1::helpOpensTheContents()
     f.frame->IDM_NEWHTML();
     FrameFixture::settle();
     QCOMPARE(f.active()->windowTitle().left(3), QStringLiteral("[2]"));
+}
+
+void TestMDIForm1::aboutShowsNameAndVersion()
+{
+    FrameFixture f;
+    f.active()->runByName(QStringLiteral("IDM_ABOUT"));
+    auto *about = f.frame->findChild<QDialog *>(QStringLiteral("frmAbout"));
+    QVERIFY(about);
+    QVERIFY(about->isVisible());
+    QVERIFY(about->isModal());
+    QVERIFY(about->findChild<QLabel *>(QStringLiteral("lblVersion"))->text().contains(QStringLiteral(TOVALO_VERSION)));
+    about->accept();
 }
 
 void TestMDIForm1::adviceBarCloseButtonAndMenuTurnIndependently()
