@@ -57,6 +57,8 @@ MDIForm1::MDIForm1(QWidget *parent)
     m_toolbar5->setWindowTitle(QStringLiteral("タグツールバー"));
     m_toolbar5->setMovable(false);
     addToolBar(Qt::TopToolBarArea, m_toolbar5);
+    // An empty strip would only take room until the tag buttons are there.
+    m_toolbar5->setVisible(!m_toolbar5->actions().isEmpty());
     addToolBarBreak();
     auto *tabStrip = new QToolBar(QStringLiteral("タブ"), this);
     tabStrip->setObjectName(QStringLiteral("TabStrip"));
