@@ -1,5 +1,11 @@
 #include "document/form1.h"
 
+#include "checks/codingadvice.h"
+#include "commands/editmenu.h"
+#include "commands/pageskeleton.h"
+#include "commands/tagcommands.h"
+#include "commands/textreplace.h"
+#include "editing/editorkeys.h"
 #include "document/documentfile.h"
 #include "document/richtextbox1.h"
 #include "editing/attributecompletion.h"
@@ -28,6 +34,7 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QTextDocument>
+#include <QTimer>
 
 Form1::Form1(MDIForm1 *frame)
     : QWidget(nullptr)
@@ -48,6 +55,7 @@ Form1::Form1(MDIForm1 *frame)
     Module1::EditEnabled = true;
     new TagCompletion(this);
     m_attributeCompletion = new AttributeCompletion(this);
+    new EditorKeys(this);
 
     FormRegistry::add(this);
 }
@@ -160,6 +168,7 @@ void Form1::buildMenus()
             &QAction::triggered, m_frame, &MDIForm1::IDM_EXIT);
 
     QMenu *edit = MenuItem::addMenu(this, "IDM_EDIT", QStringLiteral("編集(&E)"));
+    m_editMenu = new EditMenu(this, edit);
 
     QMenu *view = MenuItem::addMenu(this, "IDM_VIEW", QStringLiteral("表示(&V)"));
     QAction *project = MenuItem::add(view, "IDM_VIEW_PROJECT", QStringLiteral("作業フォルダビュー(&D)"));
@@ -172,9 +181,13 @@ void Form1::buildMenus()
     connect(advice, &QAction::triggered, m_frame, &MDIForm1::toggleAdviceBar);
 
     QMenu *add = MenuItem::addMenu(this, "IDM_ADD", QStringLiteral("タグ挿入(&A)"));
+    connect(MenuItem::add(add, "IDM_NORMAL", QStringLiteral("基本タグ簡単入力(&N)"), QKeySequence(QStringLiteral("Ctrl+F1"))),
+            &QAction::triggered, this, &Form1::IDM_NORMAL);
     QMenu *search = MenuItem::addMenu(this, "IDM_SEARCH", QStringLiteral("検索(&S)"));
     QMenu *tool = MenuItem::addMenu(this, "IDM_TOOL", QStringLiteral("ツール(&T)"));
     connect(tool, &QMenu::aboutToShow, this, &Form1::onToolMenuAboutToShow);
+    connect(MenuItem::add(tool, "IDM_CHK_GRAM", QStringLiteral("簡易文法チェック(&H)"), QKeySequence(Qt::Key_F7)),
+            &QAction::triggered, m_frame, &MDIForm1::ErrChk_Click);
 
     QMenu *window = MenuItem::addMenu(this, "IDM_WINDOW", QStringLiteral("ウィンドウ(&W)"));
     m_frame->fillWindowMenu(window);
@@ -235,8 +248,80 @@ void Form1::onChange()
 {
     if (!TextEdit)
         TextEdit = true;
+    if (m_keepAdvice) {
+        m_keepAdvice = false;
+        return;
+    }
     m_frame->clearAdvice();
 }
+
+QString Form1::Replace(const QString &source, const QString &searched, const QString &replacement) const
+{
+    return TextReplace::replace(source, searched, replacement);
+}
+
+void Form1::CodingAdvice()
+{
+    m_frame->clearAdvice();
+    const ::Advice advice = CodingAdviceRules::check(m_richTextBox1->Text(), m_richTextBox1->SelStart());
+    ErrPoint = advice.errPoint;
+    if (!advice.message.isEmpty())
+        m_frame->setAdvice(advice.message);
+}
+
+void Form1::LineCheck(const QString &CheckWords)
+{
+    const QString advice = CodingAdviceRules::lineCheck(CheckWords);
+    if (advice.isEmpty())
+        return;
+    m_frame->setAdvice(advice);
+    // The line break of this Enter follows at once; the user must still be
+    // able to read what was said about the line it ends.
+    m_keepAdvice = true;
+    QTimer::singleShot(0, this, [this] { m_keepAdvice = false; });
+}
+
+void Form1::txtIndent()
+{
+    m_richTextBox1->setSelIndent(true);
+}
+
+void Form1::txtUnIndent()
+{
+    m_richTextBox1->setSelIndent(false);
+}
+
+void Form1::IDM_NORMAL()
+{
+    m_richTextBox1->insertPieces(PageSkeleton::pieces());
+    m_richTextBox1->setSelStart(PageSkeleton::CaretOffset);
+}
+
+void Form1::insertTag(const TagInsertion &insertion)
+{
+    m_richTextBox1->insertPieces(insertion.pieces);
+    if (insertion.caretBack > 0)
+        m_richTextBox1->setSelStart(m_richTextBox1->SelStart() - insertion.caretBack);
+}
+
+void Form1::add_strong_tag() { insertTag(TagCommands::wrap(TagKind::Strong, m_richTextBox1->SelText())); }
+void Form1::add_bold_tag() { insertTag(TagCommands::wrap(TagKind::Bold, m_richTextBox1->SelText())); }
+void Form1::add_italic_tag() { insertTag(TagCommands::wrap(TagKind::Italic, m_richTextBox1->SelText())); }
+void Form1::add_em_tag() { insertTag(TagCommands::wrap(TagKind::Em, m_richTextBox1->SelText())); }
+void Form1::add_underline_tag() { insertTag(TagCommands::wrap(TagKind::Underline, m_richTextBox1->SelText())); }
+void Form1::add_strike_tag() { insertTag(TagCommands::wrap(TagKind::Strike, m_richTextBox1->SelText())); }
+void Form1::add_strikes_tag() { insertTag(TagCommands::wrap(TagKind::Strikes, m_richTextBox1->SelText())); }
+void Form1::add_del_tag() { insertTag(TagCommands::wrap(TagKind::Del, m_richTextBox1->SelText())); }
+void Form1::add_p_tag() { insertTag(TagCommands::wrap(TagKind::P, m_richTextBox1->SelText())); }
+void Form1::add_p_right() { insertTag(TagCommands::wrap(TagKind::PRight, m_richTextBox1->SelText())); }
+void Form1::add_p_center() { insertTag(TagCommands::wrap(TagKind::PCenter, m_richTextBox1->SelText())); }
+void Form1::add_p_left() { insertTag(TagCommands::wrap(TagKind::PLeft, m_richTextBox1->SelText())); }
+void Form1::add_hx_tag(int number) { insertTag(TagCommands::wrap(TagKind::Heading, m_richTextBox1->SelText(), number)); }
+void Form1::add_style_bold_tag() { insertTag(TagCommands::wrap(TagKind::StyleBold, m_richTextBox1->SelText())); }
+void Form1::add_style_italic_tag() { insertTag(TagCommands::wrap(TagKind::StyleItalic, m_richTextBox1->SelText())); }
+void Form1::add_style_underline_tag() { insertTag(TagCommands::wrap(TagKind::StyleUnderline, m_richTextBox1->SelText())); }
+void Form1::add_a_tag() { insertTag(TagCommands::wrap(TagKind::A, m_richTextBox1->SelText())); }
+void Form1::add_br_tag() { insertTag(TagCommands::br()); }
 
 int Form1::NoSaveCheck(int mode, const QString &fn)
 {

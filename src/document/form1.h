@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class AttributeCompletion;
+class EditMenu;
 class MDIForm1;
 class QAction;
 class QCheckBox;
@@ -15,6 +16,7 @@ class QListWidget;
 class QMenu;
 class QRadioButton;
 class RichTextBox1;
+struct TagInsertion;
 
 // One document window: its source, its file, its modified flag, its menus.
 class Form1 : public QWidget
@@ -31,7 +33,7 @@ public:
     bool TextEdit = false;
     int xax = 0;
     QString htfn;
-    int ErrPoint = 0;
+    qsizetype ErrPoint = 0;
     int general = 0;
     int TagBegin = 0;
     QString TagName;
@@ -65,6 +67,12 @@ public:
     // then counts as unmodified.
     void loadText(const QString &text, const TextFileFormat &format);
 
+    // The text replacement routine: every occurrence of searched, from left to
+    // right, replaced; the search resumes at the occurrence's second character.
+    Q_INVOKABLE QString Replace(const QString &source, const QString &searched, const QString &replacement) const;
+
+    EditMenu *editMenu() const { return m_editMenu; }
+
     // 0: the close may go ahead; -1: it must not.
     int NoSaveCheck(int mode, const QString &fn);
 
@@ -81,6 +89,37 @@ public slots:
     void Form_Resize();
     void Form_Activate();
 
+    // The coding advice on the whole source, and the check of one finished line.
+    void CodingAdvice();
+    void LineCheck(const QString &CheckWords);
+
+    // Indent or unindent the selected paragraphs on screen; never saved.
+    void txtIndent();
+    void txtUnIndent();
+
+    // The page skeleton at the caret.
+    void IDM_NORMAL();
+
+    // The tag commands: the selection wrapped in coloured tags.
+    void add_strong_tag();
+    void add_bold_tag();
+    void add_italic_tag();
+    void add_em_tag();
+    void add_underline_tag();
+    void add_strike_tag();
+    void add_strikes_tag();
+    void add_del_tag();
+    void add_p_tag();
+    void add_p_right();
+    void add_p_center();
+    void add_p_left();
+    void add_hx_tag(int number);
+    void add_style_bold_tag();
+    void add_style_italic_tag();
+    void add_style_underline_tag();
+    void add_a_tag();
+    void add_br_tag();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -92,6 +131,7 @@ private:
     void deletePreviewFiles();
     void onChange();
     void onToolMenuAboutToShow();
+    void insertTag(const TagInsertion &insertion);
 
     MDIForm1 *m_frame;
     int m_formNumber = 0;
@@ -111,4 +151,8 @@ private:
     QListWidget *m_list2 = nullptr;
     QList<QMenu *> m_menus;
     AttributeCompletion *m_attributeCompletion = nullptr;
+    EditMenu *m_editMenu = nullptr;
+    // Set while the advice of the line check must outlast the line break that
+    // follows it.
+    bool m_keepAdvice = false;
 };

@@ -1,5 +1,6 @@
 #include "document/richtextbox1.h"
 
+#include "document/indentinglayout.h"
 #include "shared/droppedfiles.h"
 #include "shared/syntaxpalette.h"
 
@@ -17,6 +18,10 @@ RichTextBox1::RichTextBox1(QWidget *parent)
 {
     setObjectName(QStringLiteral("RichTextBox1"));
     setAcceptDrops(true);
+    // Our own layout, so that indented paragraphs show indented.
+    auto *doc = new QTextDocument(this);
+    doc->setDocumentLayout(new IndentingLayout(doc));
+    setDocument(doc);
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
         if (m_formatting)
             return;
@@ -80,6 +85,20 @@ qsizetype RichTextBox1::textLength() const
 {
     const QTextDocument *doc = document();
     return qsizetype(doc->characterCount()) - 1 + doc->blockCount() - 1;
+}
+
+QChar RichTextBox1::characterAt(qsizetype offset) const
+{
+    if (offset < 0 || offset >= textLength())
+        return QChar();
+    const int position = positionFromOffset(offset);
+    const QTextBlock block = document()->findBlock(position);
+    const qsizetype lineEnd = qsizetype(block.position()) + block.blockNumber() + block.length() - 1;
+    if (offset == lineEnd)
+        return QLatin1Char('\r');
+    if (offset == lineEnd + 1)
+        return QLatin1Char('\n');
+    return document()->characterAt(position);
 }
 
 int RichTextBox1::positionFromOffset(qsizetype offset) const
@@ -218,7 +237,9 @@ void RichTextBox1::setSelIndent(bool indented)
     QTextCursor cursor = textCursor();
     QTextBlockFormat format;
     format.setIndent(indented ? 1 : 0);
+    m_formatting = true;
     cursor.mergeBlockFormat(format);
+    m_formatting = false;
 }
 
 bool RichTextBox1::isParagraphIndented(int line) const
@@ -310,7 +331,11 @@ void RichTextBox1::inputMethodEvent(QInputMethodEvent *event)
 void RichTextBox1::contextMenuEvent(QContextMenuEvent *event)
 {
     finishColouring();
-    QPlainTextEdit::contextMenuEvent(event);
+    // The document window pops up its own edit menu when the right button
+    // comes up; the Menu key does the same at the caret.
+    event->accept();
+    if (event->reason() != QContextMenuEvent::Mouse)
+        emit MouseUp(Qt::RightButton, cursorRect().center());
 }
 
 void RichTextBox1::insertFromMimeData(const QMimeData *source)

@@ -27,6 +27,9 @@ public:
     void setText(const QString &text);
     // Length of Text() without building it.
     qsizetype textLength() const;
+    // The character at an offset, CR and LF included, without building Text();
+    // a null character past the end.
+    QChar characterAt(qsizetype offset) const;
 
     qsizetype SelStart() const;
     void setSelStart(qsizetype offset);
@@ -47,7 +50,9 @@ public:
     void setSelBold(bool bold);
     void setSelUnderline(bool underline);
 
-    // The Boolean paragraph attribute of the selected paragraphs.
+    // The Boolean paragraph attribute of the selected paragraphs, shown as an
+    // indentation on screen. It is no change of the text: it never marks the
+    // document modified and never reaches the file.
     void setSelIndent(bool indented);
     bool isParagraphIndented(int line) const;
 

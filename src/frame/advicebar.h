@@ -15,8 +15,12 @@ public:
 
     QLineEdit *Text1() const { return m_text1; }
     QToolButton *Command6() const { return m_command6; }
+    QToolButton *ErrChk() const { return m_errChk; }
+    QToolButton *errjump() const { return m_errjump; }
 
 private:
     QLineEdit *m_text1;
     QToolButton *m_command6;
+    QToolButton *m_errChk;
+    QToolButton *m_errjump;
 };

@@ -2,6 +2,7 @@
 
 #include "document/documentfile.h"
 #include "document/form1.h"
+#include "document/richtextbox1.h"
 #include "frame/advicebar.h"
 #include "frame/documentcaption.h"
 #include "frame/documentkind.h"
@@ -80,6 +81,8 @@ MDIForm1::MDIForm1(QWidget *parent)
     connect(m_toolbar1, &StandardToolbar::buttonClicked, this, &MDIForm1::Toolbar1_ButtonClick);
     connect(m_toolbar2, &TabBar::tabClicked, this, &MDIForm1::onTabClicked);
     connect(m_toolbar4->Command6(), &QToolButton::clicked, this, &MDIForm1::onAdviceBarClose);
+    connect(m_toolbar4->ErrChk(), &QToolButton::clicked, this, &MDIForm1::ErrChk_Click);
+    connect(m_toolbar4->errjump(), &QToolButton::clicked, this, &MDIForm1::errjump_Click);
     connect(m_toolbar3, &FolderView::closeRequested, this, &MDIForm1::onFolderViewClose);
     connect(m_toolbar3, &FolderView::workDirChanged, this, [this](const QString &folder) { WorkDir = folder; });
     connect(m_toolbar3, &FolderView::fileActivated, this, [this](const QString &path) {
@@ -412,6 +415,30 @@ void MDIForm1::afterDocumentClosed()
 void MDIForm1::clearAdvice()
 {
     m_toolbar4->Text1()->clear();
+}
+
+void MDIForm1::setAdvice(const QString &text)
+{
+    m_toolbar4->Text1()->setText(text);
+    // A long advice starts where it can be read.
+    m_toolbar4->Text1()->setCursorPosition(0);
+}
+
+void MDIForm1::ErrChk_Click()
+{
+    FindActiveDocument();
+    if (auto *target = qobject_cast<Form1 *>(Module1::TargetForm.data()))
+        target->CodingAdvice();
+}
+
+void MDIForm1::errjump_Click()
+{
+    FindActiveDocument();
+    auto *target = qobject_cast<Form1 *>(Module1::TargetForm.data());
+    if (!target)
+        return;
+    target->richTextBox1()->setSelStart(target->ErrPoint);
+    target->richTextBox1()->setFocus();
 }
 
 void MDIForm1::IDM_NEWHTML()

@@ -58,6 +58,7 @@ public:
     // Enables or disables standard toolbar buttons 5 to 26 and the tag toolbar.
     void setEditCommandsEnabled(bool enabled);
     void clearAdvice();
+    void setAdvice(const QString &text);
     void moveFolderView(const QString &path);
     QString folderDirPath() const;
     void fillWindowMenu(QMenu *menu);
@@ -80,6 +81,9 @@ public slots:
     void toggleFolderView();
     void toggleAdviceBar();
     void Toolbar1_ButtonClick(int index);
+    // The advice bar's buttons: check the active document, jump to its finding.
+    void ErrChk_Click();
+    void errjump_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class Form1;
+class QMenu;
+class RichTextBox1;
+
+// The document window's edit menu: clipboard, undo, the conversions for HTML
+// and the case changes, all on the selection of the window's source. Every
+// command that writes is one undo step.
+class EditMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Fills `menu` (the window's "編集(&E)") with its items in order.
+    EditMenu(Form1 *form, QMenu *menu);
+
+    QMenu *menu() const { return m_menu; }
+
+    // Enables the items for the current selection and clipboard; runs when the
+    // menu opens and before it pops up over the source.
+    void prepare();
+    // Prepares the menu and shows it at a point of the source.
+    void popUp(const QPoint &sourcePosition);
+
+private:
+    RichTextBox1 *source() const;
+    void cut();
+    void copy();
+    void paste();
+    void deleteSelection();
+    // Writes text in place of the selection as one step; the caret ends after it.
+    void replaceSelection(const QString &text);
+    void pasteConverted(QString (*convert)(const QString &));
+    void convertSelection(QString (*convert)(const QString &));
+
+    Form1 *m_form;
+    QMenu *m_menu;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+class Form1;
+class QKeyEvent;
+
+// The keys of the source beyond plain typing: deleting a "<", ">" or double
+// quote keeps the completion state in step, Shift+Enter writes a coloured
+// <br>, every Enter hands the finished line to the line check, and a right
+// click pops up the edit menu. No key is swallowed here.
+class EditorKeys : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit EditorKeys(Form1 *form);
+
+private:
+    void onKeyDown(QKeyEvent *event, bool *swallow);
+    void onMouseUp(Qt::MouseButton button, QPoint position);
+
+    Form1 *m_form;
+};
