@@ -1,6 +1,7 @@
 #include "document/documentfile.h"
 
 #include "document/charsetdeclaration.h"
+#include "document/textcodec.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -8,86 +9,16 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 namespace {
 
 constexpr char16_t ReplacementCharacter = 0xFFFD;
 const QByteArrayView Utf8Bom("\xEF\xBB\xBF", 3);
-
-const char *icuName(TextEncoding encoding)
-{
-    switch (encoding) {
-    case TextEncoding::Utf8:
-        return "UTF-8";
-    case TextEncoding::ShiftJis:
-        // Code page 932 rather than plain Shift_JIS: files made on Japanese
-        // systems use its extra rows (circled digits, NEC and IBM kanji).
-        return "windows-31j";
-    case TextEncoding::EucJp:
-        return "EUC-JP";
-    case TextEncoding::Iso2022Jp:
-        return "ISO-2022-JP";
-    }
-    return "UTF-8";
-}
-
-QStringDecoder makeDecoder(TextEncoding encoding)
-{
-    // The file's own mark is taken off before decoding, so a second one is a
-    // character of the text and must stay.
-    if (encoding == TextEncoding::Utf8)
-        return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    return QStringDecoder(icuName(encoding));
-}
-
-QStringEncoder makeEncoder(TextEncoding encoding)
-{
-    if (encoding == TextEncoding::Utf8)
-        return QStringEncoder(QStringConverter::Utf8);
-    return QStringEncoder(icuName(encoding));
-}
-
-// Decodes the whole of `bytes`. The decoder keeps an incomplete sequence at
-// the end to itself, waiting for more input; a line break fed after it makes
-// such a tail show up as an error instead of vanishing.
-QString decodeAll(QStringDecoder &decoder, QByteArrayView bytes)
-{
-    QString text(decoder.requiredSpace(bytes.size() + 1), Qt::Uninitialized);
-    QChar *end = decoder.appendToBuffer(text.data(), bytes);
-    end = decoder.appendToBuffer(end, QByteArrayView("\n", 1));
-    qsizetype length = end - text.constData();
-    if (length > 0 && text.at(length - 1) == u'\n')
-        --length;
-    text.truncate(length);
-    return text;
-}
-
-// `text` encoded so that it decodes back to exactly the same characters, or
-// nothing. The round trip catches what the encoder lets through silently
-// (a few one-way mappings, lone surrogates in UTF-8).
-std::optional<QByteArray> encodeExactly(QStringView text, TextEncoding encoding)
-{
-    QStringEncoder encoder = makeEncoder(encoding);
-    QByteArray bytes = encoder.encode(text);
-    if (encoding == TextEncoding::Iso2022Jp) {
-        // The encoder stays in a kanji mode at the end of its input until more
-        // text comes; an ASCII character makes it switch back, as the file needs.
-        QByteArray tail = encoder.encode(QStringView(u"\n"));
-        tail.chop(1);
-        bytes += tail;
-    }
-    if (encoder.hasError())
-        return std::nullopt;
-    QStringDecoder decoder = makeDecoder(encoding);
-    if (decodeAll(decoder, bytes) != text || decoder.hasError())
-        return std::nullopt;
-    return bytes;
-}
 
 enum class ByteContent { Ascii, Utf8, Other };
 
@@ -160,20 +91,37 @@ bool hasIso2022Escape(QByteArrayView bytes)
     return false;
 }
 
-TextEncoding detectEncoding(QByteArrayView bytes)
+// The encodings to try, best guess first; reading takes the first that
+// decodes every byte. A declaration can be wrong (a page copied from another
+// site keeps its head), and older Japanese pages are often EUC-JP without
+// saying so.
+std::vector<TextEncoding> detectionOrder(QByteArrayView bytes, std::optional<TextEncoding> declared)
 {
-    if (auto declared = CharsetDeclaration::find(
-            QString::fromLatin1(bytes.first(qMin(bytes.size(), CharsetDeclaration::ScanLength)))))
-        return *declared;
+    std::vector<TextEncoding> order;
+    const auto add = [&order](TextEncoding encoding) {
+        if (std::find(order.begin(), order.end(), encoding) == order.end())
+            order.push_back(encoding);
+    };
+    if (declared)
+        add(*declared);
     switch (classify(bytes)) {
     case ByteContent::Utf8:
-        return TextEncoding::Utf8;
+        add(TextEncoding::Utf8);
+        break;
     case ByteContent::Ascii:
-        return hasIso2022Escape(bytes) ? TextEncoding::Iso2022Jp : TextEncoding::ShiftJis;
+        // Every 7-bit file "decodes" as code page 932, escapes and all; one
+        // that switches to kanji is ISO-2022-JP, damaged or not.
+        if (hasIso2022Escape(bytes)) {
+            add(TextEncoding::Iso2022Jp);
+            return order;
+        }
+        break;
     case ByteContent::Other:
         break;
     }
-    return TextEncoding::ShiftJis;
+    add(TextEncoding::ShiftJis);
+    add(TextEncoding::EucJp);
+    return order;
 }
 
 // One pass, in place: CR LF, LF and a lone CR each become "\n". A file with
@@ -212,60 +160,39 @@ LineBreakStyle normaliseLineBreaks(QString &text)
     return lf > 0 ? LineBreakStyle::Lf : LineBreakStyle::Cr;
 }
 
-// Where a character that did not decode stands, and how many there are. The
-// legacy decoders show an unassigned byte as SUB (U+001A) instead of U+FFFD;
-// unless the file holds the byte that really means SUB, every SUB is such a
-// stand-in and is made a visible U+FFFD.
-struct Undecodable {
-    int count = 0;
-    qsizetype firstPosition = -1;
-};
-
-Undecodable markUndecodable(QString &text, QByteArrayView bytes, TextEncoding encoding)
-{
-    bool subIsStandIn = false;
-    if (encoding == TextEncoding::ShiftJis)
-        subIsStandIn = !bytes.contains('\x7F'); // code page 932 swaps 0x1A, 0x1C and 0x7F
-    else if (encoding != TextEncoding::Utf8)
-        subIsStandIn = !bytes.contains('\x1A');
-
-    Undecodable found;
-    QChar *const data = text.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = data[i].unicode();
-        if (c == ReplacementCharacter || (subIsStandIn && c == 0x1A)) {
-            data[i] = QChar(ReplacementCharacter);
-            if (found.firstPosition < 0)
-                found.firstPosition = i;
-            ++found.count;
-        }
-    }
-    return found;
-}
-
 int lineOf(QStringView text, qsizetype position)
 {
     return int(text.left(position).count(u'\n')) + 1;
 }
 
-QString undecodableWarning(const QString &path, TextEncoding encoding, const Undecodable &found,
-                           int line)
+// The same before the line breaks are made "\n": CR LF, LF and a lone CR each
+// end a line.
+int rawLineOf(QStringView text, qsizetype position)
 {
-    const QString name = textEncodingName(encoding);
-    QString message;
-    if (found.count > 0) {
-        message = QStringLiteral("ファイル「%1」には、%2 として読めない部分が %3 か所あります"
-                                 "（最初は %4 行目）。読めなかった部分は「\uFFFD」で表示しています。")
-                      .arg(path, name, QString::number(found.count), QString::number(line));
-    } else {
-        message = QStringLiteral("ファイル「%1」には、%2 として読めない部分があります。").arg(path, name);
+    qsizetype breaks = 0;
+    for (qsizetype i = 0; i < position; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\n' || (c == u'\r' && (i + 1 >= text.size() || text.at(i + 1) != u'\n')))
+            ++breaks;
     }
-    if (encoding == TextEncoding::Utf8)
-        message += QStringLiteral("このまま保存すると、その部分は「\uFFFD」として保存されます。");
-    else
-        message += QStringLiteral("「\uFFFD」が残っている間は、この文字コードでは保存できません。");
-    message += QStringLiteral("文字コードの宣言が正しいか確認してください。");
-    return message;
+    return int(breaks) + 1;
+}
+
+QString undecodableWarning(const QString &path, TextEncoding encoding, qsizetype count, int line)
+{
+    return QStringLiteral("ファイル「%1」には、%2 として読めない部分が %3 か所あります"
+                          "（最初は %4 行目）。読めなかった部分は「\uFFFD」で表示しています。"
+                          "元のバイトを失わないよう、「\uFFFD」が残っている間は保存できません。"
+                          "文字コードの宣言が正しいか確認してください。")
+        .arg(path, textEncodingName(encoding), QString::number(count), QString::number(line));
+}
+
+QString passedOverWarning(const QString &path, TextEncoding declared, TextEncoding used)
+{
+    return QStringLiteral("ファイル「%1」は文字コードを %2 と宣言していますが、%2 としては読めない部分が"
+                          "あるため、%3 として読み込みました。宣言と実際の文字コードが食い違っています。"
+                          "保存するときも、宣言を書き換えるまでは %3 で保存します。")
+        .arg(path, textEncodingName(declared), textEncodingName(used));
 }
 
 // Characters that Japanese input methods produce in their JIS form while code
@@ -320,7 +247,7 @@ qsizetype firstUnencodable(QStringView text, TextEncoding encoding)
         auto verdict = verdicts.constFind(codePoint);
         if (verdict == verdicts.constEnd()) {
             verdict = verdicts.insert(codePoint,
-                                      encodeExactly(text.mid(i, length), encoding).has_value());
+                                      TextCodec::encodeExactly(text.mid(i, length), encoding).has_value());
         }
         if (!verdict.value())
             return i;
@@ -429,31 +356,56 @@ DocumentFile::ReadResult DocumentFile::read(const QString &path)
     }
 
     QByteArrayView body(bytes);
+    std::optional<TextEncoding> declared;
+    std::vector<TextEncoding> order;
     if (body.startsWith(Utf8Bom)) {
-        result.format.encoding = TextEncoding::Utf8;
+        // The mark settles it: a damaged UTF-8 file is still UTF-8.
         result.format.hasBom = true;
         body = body.sliced(Utf8Bom.size());
+        order.push_back(TextEncoding::Utf8);
     } else {
-        result.format.encoding = detectEncoding(body);
+        declared = CharsetDeclaration::find(
+            QString::fromLatin1(body.first(qMin(body.size(), CharsetDeclaration::ScanLength))));
+        order = detectionOrder(body, declared);
     }
-
-    QStringDecoder decoder = makeDecoder(result.format.encoding);
-    if (!decoder.isValid()) {
+    order.erase(std::remove_if(order.begin(), order.end(),
+                               [](TextEncoding e) { return !TextCodec::isAvailable(e); }),
+                order.end());
+    if (order.empty()) {
+        const TextEncoding wanted = declared.value_or(TextEncoding::ShiftJis);
         result.error = QStringLiteral("文字コード %1 を扱えないため、ファイル「%2」を開けません。")
-                           .arg(textEncodingName(result.format.encoding), path);
+                           .arg(textEncodingName(wanted), path);
         return result;
     }
-    result.text = decodeAll(decoder, body);
-    const bool undecodable = decoder.hasError();
-    result.format.lineBreak = normaliseLineBreaks(result.text);
-    if (undecodable) {
-        const Undecodable found = markUndecodable(result.text, body, result.format.encoding);
-        result.undecodableCount = found.count;
-        if (found.firstPosition >= 0)
-            result.firstUndecodableLine = lineOf(result.text, found.firstPosition);
-        result.warning = undecodableWarning(path, result.format.encoding, found,
-                                            result.firstUndecodableLine);
+
+    // When none decodes cleanly, the first guess is shown with its damage
+    // marked: the declared charset, or code page 932 for an undeclared file.
+    std::optional<TextCodec::Decoded> best;
+    TextEncoding bestEncoding = order.front();
+    for (TextEncoding encoding : order) {
+        TextCodec::Decoded decoded = TextCodec::decode(body, encoding);
+        if (decoded.undecodableCount == 0) {
+            best = std::move(decoded);
+            bestEncoding = encoding;
+            break;
+        }
+        if (!best)
+            best = std::move(decoded);
     }
+
+    result.format.encoding = bestEncoding;
+    result.text = std::move(best->text);
+    if (best->undecodableCount > 0) {
+        result.undecodableCount = int(best->undecodableCount);
+        result.firstUndecodableLine = rawLineOf(result.text, best->firstUndecodable);
+        result.format.undecodable = true;
+        result.warning = undecodableWarning(path, bestEncoding, best->undecodableCount,
+                                            result.firstUndecodableLine);
+    } else if (declared && *declared != bestEncoding) {
+        result.format.passedOverDeclaration = declared;
+        result.warning = passedOverWarning(path, *declared, bestEncoding);
+    }
+    result.format.lineBreak = normaliseLineBreaks(result.text);
     result.ok = true;
     return result;
 }
@@ -461,8 +413,11 @@ DocumentFile::ReadResult DocumentFile::read(const QString &path)
 TextFileFormat DocumentFile::formatForSaving(const QString &text, const TextFileFormat &readFormat)
 {
     TextFileFormat format = readFormat;
-    if (auto declared = CharsetDeclaration::find(text))
+    const std::optional<TextEncoding> declared = CharsetDeclaration::find(text);
+    if (declared && declared != readFormat.passedOverDeclaration) {
         format.encoding = *declared;
+        format.passedOverDeclaration.reset();
+    }
     format.hasBom = readFormat.hasBom && format.encoding == TextEncoding::Utf8;
     return format;
 }
@@ -471,21 +426,33 @@ DocumentFile::WriteResult DocumentFile::write(const QString &path, const QString
                                               const TextFileFormat &readFormat)
 {
     WriteResult result;
-    const TextFileFormat format = formatForSaving(text, readFormat);
+    TextFileFormat format = formatForSaving(text, readFormat);
     const QString encodingName = textEncodingName(format.encoding);
-    if (!makeEncoder(format.encoding).isValid()) {
+    if (readFormat.undecodable) {
+        const qsizetype damaged = text.indexOf(QChar(ReplacementCharacter));
+        if (damaged >= 0) {
+            result.unencodablePosition = damaged;
+            result.error = QStringLiteral("「\uFFFD」（%1行目）は、ファイルを開いたときに読めなかった部分です。"
+                                          "元のバイトを失わないよう、「\uFFFD」が残っている間は保存できません。"
+                                          "正しい文字に置き換えるか削除してから保存してください。")
+                               .arg(lineOf(text, damaged));
+            return result;
+        }
+    }
+    format.undecodable = false;
+    if (!TextCodec::isAvailable(format.encoding)) {
         result.error = QStringLiteral("文字コード %1 を扱えないため、ファイル「%2」を保存できません。")
                            .arg(encodingName, path);
         return result;
     }
 
     std::optional<QByteArray> bytes =
-        encodeExactly(withLineBreaks(text, format.lineBreak), format.encoding);
+        TextCodec::encodeExactly(withLineBreaks(text, format.lineBreak), format.encoding);
     QString folded;
     if (!bytes && format.encoding != TextEncoding::Utf8) {
         folded = text;
         if (foldVariants(folded))
-            bytes = encodeExactly(withLineBreaks(folded, format.lineBreak), format.encoding);
+            bytes = TextCodec::encodeExactly(withLineBreaks(folded, format.lineBreak), format.encoding);
     }
     if (!bytes) {
         // Folding is one character for one, so positions in `folded` are the

@@ -15,8 +15,10 @@ public:
         QString text;          // line breaks as "\n"
         TextFileFormat format; // how the file was stored
         QString error;
-        // Set when some bytes did not decode. The text is still usable: each
+        // Set when some bytes did not decode: the text is still usable, each
         // undecodable spot shows as U+FFFD, so the user can see and fix it.
+        // Also set when the declared charset did not decode the file and
+        // another one did; it names both.
         QString warning;
         int undecodableCount = 0;
         int firstUndecodableLine = 0; // 1-based; 0 when nothing was undecodable
@@ -34,8 +36,10 @@ public:
     static ReadResult read(const QString &path);
 
     // `text` has "\n" line breaks. The file is written in the charset the text
-    // declares, else in `readFormat`'s encoding; the file is left as it was
-    // when anything fails.
+    // declares, else in `readFormat`'s encoding (also while the text still
+    // declares the charset that reading passed over); the file is left as it
+    // was when anything fails, and while a U+FFFD that marks undecodable
+    // bytes is left in the text.
     static WriteResult write(const QString &path, const QString &text,
                              const TextFileFormat &readFormat);
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The character encodings a document file can be read from and written back in.
 enum class TextEncoding {
     Utf8,
@@ -22,11 +24,19 @@ struct TextFileFormat {
     TextEncoding encoding = TextEncoding::ShiftJis;
     bool hasBom = false; // a UTF-8 byte-order mark; meaningless for the other encodings
     LineBreakStyle lineBreak = LineBreakStyle::CrLf;
+    // Some bytes did not decode and show as U+FFFD. A save would write the
+    // stand-in over the bytes, so it waits until no U+FFFD is left.
+    bool undecodable = false;
+    // The charset the file declared but that did not decode it, so `encoding`
+    // was found further down. While the text still declares this charset the
+    // file is written back in `encoding`; another declaration rules as usual.
+    std::optional<TextEncoding> passedOverDeclaration;
 
     bool operator==(const TextFileFormat &other) const
     {
         return encoding == other.encoding && hasBom == other.hasBom
-            && lineBreak == other.lineBreak;
+            && lineBreak == other.lineBreak && undecodable == other.undecodable
+            && passedOverDeclaration == other.passedOverDeclaration;
     }
     bool operator!=(const TextFileFormat &other) const { return !(*this == other); }
 };

@@ -57,6 +57,12 @@ private slots:
     void refusesUnencodableCharacter();
     void reportsUndecodableBytes_data();
     void reportsUndecodableBytes();
+    void refusesToSaveOverUndecodableBytes_data();
+    void refusesToSaveOverUndecodableBytes();
+    void readsPastAWrongDeclaration_data();
+    void readsPastAWrongDeclaration();
+    void keepsEveryCharacterByteForByte_data();
+    void keepsEveryCharacterByteForByte();
     void reportsUnusablePaths();
     void leavesReadOnlyFileAlone();
 
@@ -199,6 +205,16 @@ void TestDocumentFile::savesInCharsetDeclaredAtSaveTime_data()
         << TextFileFormat{TextEncoding::Utf8, true, LineBreakStyle::Lf} << Utf8Bom + Utf8Nihongo + "\n";
     QTest::newRow("new document is Shift-JIS with CR LF")
         << Nihongo + "\n" << TextFileFormat() << TextFileFormat() << SjisNihongo + "\r\n";
+    const QByteArray utf8("<meta charset=\"utf-8\">");
+    const TextFileFormat pastUtf8{TextEncoding::ShiftJis, false, LineBreakStyle::CrLf, false,
+                                  TextEncoding::Utf8};
+    QTest::newRow("read as Shift_JIS past a utf-8 declaration that still stands")
+        << utf8 + Nihongo << pastUtf8 << pastUtf8 << utf8 + SjisNihongo;
+    QTest::newRow("read as Shift_JIS past a utf-8 declaration, now declares EUC-JP")
+        << euc + Nihongo << pastUtf8 << TextFileFormat{TextEncoding::EucJp} << euc + EucNihongo;
+    QTest::newRow("U+FFFD typed into a sound UTF-8 file")
+        << QStringLiteral("a\uFFFD") << TextFileFormat{TextEncoding::Utf8}
+        << TextFileFormat{TextEncoding::Utf8} << QByteArray("a\xEF\xBF\xBD");
     QTest::newRow("ISO-2022-JP returns to ASCII at the end")
         << Nihongo << TextFileFormat{TextEncoding::Iso2022Jp} << TextFileFormat{TextEncoding::Iso2022Jp}
         << JisNihongo;
@@ -337,7 +353,7 @@ void TestDocumentFile::reportsUndecodableBytes_data()
     QTest::newRow("invalid byte under a UTF-8 declaration")
         << QByteArray("<meta charset=\"utf-8\">\nok\n\xFF") << TextEncoding::Utf8 << 1 << 3;
     QTest::newRow("cut-off character, EUC-JP, CR")
-        << QByteArray("<meta charset=\"euc-jp\">\r\r\xA4") << TextEncoding::EucJp << 1 << 3;
+        << QByteArray("<meta charset=\"euc-jp\">\r\r\xFE") << TextEncoding::EucJp << 1 << 3;
 }
 
 void TestDocumentFile::reportsUndecodableBytes()
@@ -356,6 +372,165 @@ void TestDocumentFile::reportsUndecodableBytes()
     QVERIFY2(result.warning.contains(QStringLiteral("%1 か所").arg(count))
                  && result.warning.contains(QStringLiteral("%1 行目").arg(line)),
              qPrintable(result.warning));
+}
+
+void TestDocumentFile::refusesToSaveOverUndecodableBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("line");
+    // The file once every U+FFFD is replaced by "?": only those bytes change.
+    QTest::addColumn<QByteArray>("repairedBytes");
+
+    QTest::newRow("0x80 beside あ and a DEL, Shift_JIS")
+        << QByteArray("<p>\x80\x82\xA0\x7F</p>") << TextEncoding::ShiftJis << 1 << 1
+        << QByteArray("<p>?\x82\xA0\x7F</p>");
+    QTest::newRow("unassigned byte after a SUB and a DEL, Shift_JIS")
+        << QByteArray("\x1A\x7F\r\n\x93\xFA\xFD") << TextEncoding::ShiftJis << 1 << 2
+        << QByteArray("\x1A\x7F\r\n\x93\xFA?");
+    QTest::newRow("SUB byte and a cut-off character, EUC-JP")
+        << QByteArray("<meta charset=\"euc-jp\">\x1A\n\xA4\xA2\xFE") << TextEncoding::EucJp << 1 << 2
+        << QByteArray("<meta charset=\"euc-jp\">\x1A\n\xA4\xA2?");
+    QTest::newRow("stray 0xFF under a utf-8 declaration, U+FFFD of the file's own before it")
+        << QByteArray("<meta charset=\"utf-8\">\n\xEF\xBF\xBD\n\xFF") << TextEncoding::Utf8 << 1 << 3
+        << QByteArray("<meta charset=\"utf-8\">\n?\n?");
+    QTest::newRow("SUB in ASCII is the file's, SUB inside kanji is not, ISO-2022-JP")
+        << QByteArray("\x1A\x1B$BF|\x1A\x1B(B") << TextEncoding::Iso2022Jp << 1 << 1
+        << QByteArray("\x1A\x1B$BF|\x1B(B?");
+}
+
+void TestDocumentFile::refusesToSaveOverUndecodableBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(int, count);
+    QFETCH(int, line);
+    QFETCH(QByteArray, repairedBytes);
+
+    const QString name = fileWith(bytes);
+    const DocumentFile::ReadResult read = DocumentFile::read(name);
+    QVERIFY(read.ok);
+    QCOMPARE(read.format.encoding, encoding);
+    QCOMPARE(read.undecodableCount, count);
+    QCOMPARE(read.firstUndecodableLine, line);
+    QVERIFY2(read.warning.contains(QStringLiteral("%1 か所").arg(count)), qPrintable(read.warning));
+
+    const DocumentFile::WriteResult refused = DocumentFile::write(name, read.text, read.format);
+    QVERIFY(!refused.ok);
+    QCOMPARE(refused.unencodablePosition, read.text.indexOf(QChar(0xFFFD)));
+    QVERIFY2(refused.error.contains(QStringLiteral("保存できません")), qPrintable(refused.error));
+    QCOMPARE(contents(name), bytes);
+
+    const QString repaired = QString(read.text).replace(QChar(0xFFFD), u'?');
+    const DocumentFile::WriteResult written = DocumentFile::write(name, repaired, read.format);
+    QVERIFY2(written.ok, qPrintable(written.error));
+    QVERIFY(!written.format.undecodable);
+    QCOMPARE(contents(name), repairedBytes);
+}
+
+void TestDocumentFile::readsPastAWrongDeclaration_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<bool>("warns");
+    // "。" in the encoding read, for an edit at the end.
+    QTest::addColumn<QByteArray>("periodBytes");
+
+    const QByteArray sjisPeriod = QByteArray::fromHex("8142");
+    const QByteArray eucPeriod = QByteArray::fromHex("a1a3");
+    QTest::newRow("Shift_JIS page declaring utf-8")
+        << "<meta charset=\"utf-8\">\r\n" + SjisNihongo << TextEncoding::ShiftJis << true << sjisPeriod;
+    QTest::newRow("EUC-JP page declaring Shift_JIS")
+        << "<meta charset=\"Shift_JIS\">\n" + EucNihongo << TextEncoding::EucJp << true << eucPeriod;
+    QTest::newRow("UTF-8 page declaring EUC-JP")
+        << "<meta charset=\"euc-jp\">" + Utf8Nihongo << TextEncoding::Utf8 << true
+        << QByteArray::fromHex("e38082");
+    QTest::newRow("undeclared EUC-JP page")
+        << "<p>" + EucNihongo + "</p>\r\n" << TextEncoding::EucJp << false << eucPeriod;
+}
+
+void TestDocumentFile::readsPastAWrongDeclaration()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(bool, warns);
+    QFETCH(QByteArray, periodBytes);
+
+    const QString name = fileWith(bytes);
+    const DocumentFile::ReadResult read = DocumentFile::read(name);
+    QVERIFY(read.ok);
+    QCOMPARE(read.format.encoding, encoding);
+    QCOMPARE(read.undecodableCount, 0);
+    QVERIFY(read.text.contains(Nihongo));
+    QCOMPARE(!read.warning.isEmpty(), warns);
+    if (warns) {
+        QVERIFY2(read.warning.contains(textEncodingName(encoding))
+                     && read.warning.contains(QStringLiteral("宣言")),
+                 qPrintable(read.warning));
+    }
+
+    DocumentFile::WriteResult written = DocumentFile::write(name, read.text, read.format);
+    QVERIFY2(written.ok, qPrintable(written.error));
+    QCOMPARE(contents(name), bytes);
+    written = DocumentFile::write(name, read.text + QStringLiteral("。"), written.format);
+    QVERIFY2(written.ok, qPrintable(written.error));
+    QCOMPARE(contents(name), bytes + periodBytes);
+}
+
+void TestDocumentFile::keepsEveryCharacterByteForByte_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("savedBytes");
+
+    QByteArray asciiBytes;
+    QString asciiText;
+    for (int c = 0; c < 0x80; ++c) {
+        if (c == '\n' || c == '\r')
+            continue;
+        asciiBytes += char(c);
+        asciiText += QChar(c);
+    }
+    asciiBytes += "\r\n";
+    asciiText += u'\n';
+
+    const QByteArray paragraph = QByteArray::fromHex("e280a9");
+    QTest::newRow("paragraph separator, UTF-8")
+        << "a" + paragraph + "b\r\n" + Utf8Nihongo << QStringLiteral("a\u2029b\n日本語")
+        << "a" + paragraph + "b\r\n" + Utf8Nihongo;
+    QTest::newRow("U+FDD0 and U+FDD1 beside a paragraph separator, UTF-8 with mark")
+        << Utf8Bom + "<p>" + QByteArray::fromHex("efb790efb791") + paragraph + "</p>"
+        << QStringLiteral("<p>\uFDD0\uFDD1\u2029</p>")
+        << Utf8Bom + "<p>" + QByteArray::fromHex("efb790efb791") + paragraph + "</p>";
+    QTest::newRow("every ASCII byte, Shift_JIS") << asciiBytes + SjisNihongo << asciiText + Nihongo
+                                                 << asciiBytes + SjisNihongo;
+    const QByteArray eucHead("<meta charset=\"euc-jp\">");
+    QTest::newRow("every ASCII byte, EUC-JP") << eucHead + asciiBytes + EucNihongo
+                                              << eucHead + asciiText + Nihongo
+                                              << eucHead + asciiBytes + EucNihongo;
+    QTest::newRow("user-defined character, Shift_JIS")
+        << QByteArray("\xF0\x40") + SjisNihongo << QStringLiteral("\uE000日本語")
+        << QByteArray("\xF0\x40") + SjisNihongo;
+    QTest::newRow("NEC-selected IBM kanji comes back in the IBM row, Shift_JIS")
+        << QByteArray("\xED\x40") + SjisNihongo << QStringLiteral("\u7E8A日本語")
+        << QByteArray("\xFA\x5C") + SjisNihongo;
+}
+
+void TestDocumentFile::keepsEveryCharacterByteForByte()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, savedBytes);
+
+    const QString name = fileWith(bytes);
+    const DocumentFile::ReadResult read = DocumentFile::read(name);
+    QVERIFY(read.ok);
+    QVERIFY2(read.warning.isEmpty(), qPrintable(read.warning));
+    QCOMPARE(read.text, text);
+    const DocumentFile::WriteResult written = DocumentFile::write(name, read.text, read.format);
+    QVERIFY2(written.ok, qPrintable(written.error));
+    QCOMPARE(contents(name), savedBytes);
 }
 
 void TestDocumentFile::reportsUnusablePaths()
