@@ -1,0 +1,44 @@
+#include "colours/paletteswatch.h"
+
+#include "colours/palette94.h"
+
+quint32 PaletteSwatch::shownColour(bool simulate) const
+{
+    return (simulate ? simulated : colour) & 0xFFFFFFu;
+}
+
+QString PaletteSwatch::code(bool simulate) const
+{
+    if (!fixedCode.isEmpty())
+        return fixedCode;
+    return Palette94::bintobin(shownColour(simulate));
+}
+
+QString PaletteSwatch::clickText(bool hexadecimal, bool simulate) const
+{
+    return hexadecimal ? code(simulate) : name;
+}
+
+const PaletteSwatch *PaletteSwatch::find(const QVector<PaletteSwatch> &swatches, QStringView name)
+{
+    for (const PaletteSwatch &swatch : swatches) {
+        if (swatch.name == name)
+            return &swatch;
+    }
+    return nullptr;
+}
+
+void PaletteSwatch::placeInColumns(QVector<PaletteSwatch> &swatches, int firstLeft, int firstTop)
+{
+    int column = -1;
+    int row = 0;
+    for (PaletteSwatch &swatch : swatches) {
+        if (swatch.column != column) {
+            column = swatch.column;
+            row = 0;
+        }
+        swatch.left = firstLeft + column * kColumnStep;
+        swatch.top = firstTop + row * kPitch;
+        ++row;
+    }
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <QVector>
+#include <QtGlobal>
+
+// One swatch of a palette dialog: a label painted in a colour, with a name
+// written on it. Colours are 0xRRGGBB; any bits above the low 24 are ignored,
+// so a pixel read from a picture (0xAARRGGBB) can be passed as it is.
+struct PaletteSwatch {
+    // Designed size and spacing of every swatch label, in twips.
+    static constexpr int kWidth = 1215;
+    static constexpr int kHeight = 165;
+    static constexpr int kPitch = 225;      // from one top to the next down a column
+    static constexpr int kColumnStep = 1275; // from one column's left to the next
+
+    QString name;           // written into the box when the code is not asked for
+    QString caption;        // shown on the swatch; equal to the name but for one shortened swatch
+    quint32 colour = 0;     // the full colour of the name
+    quint32 simulated = 0;  // as a 256-colour display shows it; the full colour where no simulation applies
+    QString fixedCode;      // a code given whatever the swatch shows; empty: made from the colour
+    int column = 0;         // from 0, left to right
+    int left = 0;           // twips, in the dialog
+    int top = 0;
+    bool whiteCaption = false; // the name is written in white instead of black
+    bool crossMark = false;    // the colour looks different on the two desktop platforms
+
+    // The colour the swatch is painted with in the given simulation state.
+    quint32 shownColour(bool simulate) const;
+    // The code a click gives: the fixed code, else the shown colour as "#RRGGBB".
+    QString code(bool simulate) const;
+    // What a click puts into the box: the code when hexadecimal is asked for,
+    // else the name (which never follows the simulation).
+    QString clickText(bool hexadecimal, bool simulate) const;
+
+    // Sets left and top of swatches listed column by column, top to bottom
+    // (column already set): columns from firstLeft, rows from firstTop.
+    static void placeInColumns(QVector<PaletteSwatch> &swatches, int firstLeft, int firstTop);
+    // The swatch of that name (exact, case-sensitive), or null.
+    static const PaletteSwatch *find(const QVector<PaletteSwatch> &swatches, QStringView name);
+};
