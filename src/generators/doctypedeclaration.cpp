@@ -74,11 +74,6 @@ PieceList DoctypeDeclaration::pieces(const QString &entry, bool lineBreak)
     return out.take();
 }
 
-std::optional<DoctypeDeclaration::Span> DoctypeDeclaration::find(QStringView text)
-{
-    return spanAt(text, AsciiSearch::indexOf(text, kOpen));
-}
-
 std::optional<DoctypeDeclaration::Span> DoctypeDeclaration::spanAt(QStringView text, qsizetype start)
 {
     if (start < 0)

@@ -3,6 +3,7 @@
 #include "shared/syntaxcolor.h"
 
 #include <QString>
+#include <QLatin1StringView>
 #include <QStringView>
 
 #include <optional>
@@ -29,13 +30,12 @@ public:
     // line break after it when asked.
     static PieceList pieces(const QString &entry, bool lineBreak);
 
-    // The page's declaration: "<!DOCTYPE" in any letter case through the
-    // first ">" after it. One that never closes (no ">" before the next "<")
-    // is not taken for one, so replacing it can't swallow the markup after it.
-    static std::optional<Span> find(QStringView text);
-    // The same, for a "<!DOCTYPE" already found at `start` (-1: none).
+    // The page's declaration, for a "<!DOCTYPE" (any letter case) found at
+    // `start` (-1: none): through the first ">" after it. One that never
+    // closes (no ">" before the next "<") is not taken for one, so replacing
+    // it can't swallow the markup after it.
     static std::optional<Span> spanAt(QStringView text, qsizetype start);
-    // What find() looks for, in lower case.
+    // What opens a declaration, in lower case.
     static QLatin1StringView opening() { return QLatin1StringView("<!doctype"); }
 
     // The entry that describes a declaration: its first quoted string, or
