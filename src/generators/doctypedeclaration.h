@@ -2,8 +2,8 @@
 
 #include "shared/syntaxcolor.h"
 
-#include <QString>
 #include <QLatin1StringView>
+#include <QString>
 #include <QStringView>
 
 #include <optional>
