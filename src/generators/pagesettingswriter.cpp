@@ -1,0 +1,247 @@
+#include "generators/pagesettingswriter.h"
+
+#include "generators/asciisearch.h"
+#include "generators/doctypedeclaration.h"
+#include "generators/editingbuffer.h"
+#include "generators/pageheadvariants.h"
+#include "generators/piecebuilder.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+using Needle = MarkupScan::Needle;
+
+const QString kLineBreak = QStringLiteral("\r\n");
+const Needle kHead = MarkupScan::anyCase(PageHeadVariants::head);
+const Needle kDoctype = MarkupScan::anyCase(DoctypeDeclaration::opening());
+const Needle kHtmlUpper = MarkupScan::exact(PageHeadVariants::htmlUpper);
+const Needle kHtml = MarkupScan::anyCase(PageHeadVariants::html);
+const Needle kTitleUpper = MarkupScan::exact(PageHeadVariants::titleUpper);
+const Needle kTitle = MarkupScan::anyCase(PageHeadVariants::title);
+const Needle kTitleEnd = MarkupScan::anyCase(PageHeadVariants::titleEnd);
+
+// The last language spelling is looked for in any letter case.
+Needle languageNeedle(size_t i)
+{
+    const bool anyCase = i + 1 == PageHeadVariants::language.size();
+    return {PageHeadVariants::language[i], anyCase};
+}
+
+// Everything the writer looks for from the start of the page, found in one
+// pass and followed through the edits.
+QVector<Needle> watchedNeedles()
+{
+    QVector<Needle> needles = {kHead, kDoctype, kHtmlUpper, kHtml, kTitleUpper, kTitle};
+    for (const auto *variants : {&PageHeadVariants::charset, &PageHeadVariants::scriptType, &PageHeadVariants::styleType}) {
+        for (QLatin1StringView variant : *variants)
+            needles.append(MarkupScan::exact(variant));
+    }
+    for (size_t i = 0; i < PageHeadVariants::language.size(); ++i)
+        needles.append(languageNeedle(i));
+    return needles;
+}
+
+// A new head element goes on a line of its own right after "<head>", or at
+// the very start of a page that has no head.
+void addToHead(EditingBuffer &buffer, const PieceList &element)
+{
+    const qsizetype head = buffer.first(kHead);
+    PieceBuilder pieces;
+    if (head >= 0) {
+        pieces.plain(kLineBreak).append(element);
+        buffer.replace(head + PageHeadVariants::head.size(), 0, pieces.take());
+    } else {
+        pieces.append(element).black(kLineBreak);
+        buffer.replace(0, 0, pieces.take());
+    }
+}
+
+// Replaces the quoted value after a variant found at `at`. A value whose
+// closing quote is missing is left as it is: the page is broken there, and
+// guessing its end could eat markup.
+// (The same rule as PageSettingsReader::quotedValue.)
+void replaceValue(EditingBuffer &buffer, qsizetype at, qsizetype variantLength, const PieceList &value)
+{
+    const qsizetype start = at + variantLength;
+    const qsizetype end = buffer.text().indexOfAny(u"\"<>\r\n", start);
+    if (end >= 0 && buffer.text().at(end) == QLatin1Char('"'))
+        buffer.replace(start, end - start, value);
+}
+
+// The declaration found at `start`, through its ">"; none when a "<" comes
+// first. (The same rule as DoctypeDeclaration::spanAt.)
+std::optional<DoctypeDeclaration::Span> declarationAt(const SpliceText &text, qsizetype start)
+{
+    if (start < 0)
+        return std::nullopt;
+    const qsizetype close = text.indexOfAny(u"<>", start + DoctypeDeclaration::opening().size());
+    if (close < 0 || text.at(close) != QLatin1Char('>'))
+        return std::nullopt;
+    return DoctypeDeclaration::Span{start, close + 1 - start};
+}
+
+// The line break right after a tag, if there is one.
+qsizetype lineBreakAt(const SpliceText &text, qsizetype at)
+{
+    const QString next = text.mid(at, 2);
+    if (next == kLineBreak)
+        return 2;
+    if (next.startsWith(QLatin1Char('\n')) || next.startsWith(QLatin1Char('\r')))
+        return 1;
+    return 0;
+}
+
+// The script- and style-type meta tags: removed with their line break when
+// unticked, added when ticked and missing.
+void writeTypeMeta(EditingBuffer &buffer, const PageHeadVariants::Variants &variants, bool wanted,
+                   const PieceList &element)
+{
+    bool found = false;
+    for (QLatin1StringView variant : variants) {
+        const qsizetype at = buffer.first(MarkupScan::exact(variant));
+        if (at < 0)
+            continue;
+        found = true;
+        if (!wanted) {
+            const qsizetype end = at + variant.size();
+            buffer.replace(at, variant.size() + lineBreakAt(buffer.text(), end), {});
+        }
+    }
+    if (!found && wanted)
+        addToHead(buffer, element);
+}
+
+PieceList meta(const QString &equiv, const PieceBuilder &content)
+{
+    PieceBuilder out;
+    out.plain(QStringLiteral("<"))
+        .blue(QStringLiteral("meta "))
+        .purple(QStringLiteral("http-equiv="))
+        .green(QLatin1Char('"') + equiv + QLatin1Char('"'))
+        .purple(QStringLiteral(" content="))
+        .append(content.pieces())
+        .black(QStringLiteral(">"));
+    return out.take();
+}
+
+PieceList plainValue(const QString &value)
+{
+    return PieceBuilder().plain(value).take();
+}
+
+} // namespace
+
+PieceList PageSettingsWriter::charsetMeta(const QString &charset)
+{
+    PieceBuilder content;
+    content.green(QStringLiteral("\"text/html; charset=") + charset + QLatin1Char('"'));
+    return meta(QStringLiteral("Content-Type"), content);
+}
+
+PieceList PageSettingsWriter::scriptTypeMeta()
+{
+    PieceBuilder content;
+    content.green(QStringLiteral("\"text/javascript\""));
+    return meta(QStringLiteral("Content-Script-Type"), content);
+}
+
+PieceList PageSettingsWriter::styleTypeMeta()
+{
+    PieceBuilder content;
+    content.green(QStringLiteral("\"text/css\""));
+    return meta(QStringLiteral("Content-Style-Type"), content);
+}
+
+PieceList PageSettingsWriter::titleElement(const QString &title)
+{
+    PieceBuilder out;
+    out.plain(QStringLiteral("<"))
+        .blue(QStringLiteral("title"))
+        .black(QStringLiteral(">") + title + QStringLiteral("<"))
+        .blue(QStringLiteral("/title"))
+        .black(QStringLiteral(">"));
+    return out.take();
+}
+
+SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &settings, const PieceList &skeleton)
+{
+    EditingBuffer buffer(text, watchedNeedles());
+
+    // The declaration: replaced where it stands, whatever its letter case, or
+    // put on a line of its own at the start.
+    qsizetype caret = 0;
+    if (const auto declaration = declarationAt(buffer.text(), buffer.first(kDoctype)))
+        caret = buffer.replace(declaration->start, declaration->length,
+                               DoctypeDeclaration::pieces(settings.doctype, false));
+    else
+        caret = buffer.replace(0, 0, DoctypeDeclaration::pieces(settings.doctype, true));
+
+    bool charsetFound = false;
+    for (QLatin1StringView variant : PageHeadVariants::charset) {
+        const qsizetype at = buffer.first(MarkupScan::exact(variant));
+        if (at < 0)
+            continue;
+        charsetFound = true;
+        replaceValue(buffer, at, variant.size(), plainValue(settings.charset));
+    }
+    if (!charsetFound) {
+        if (buffer.first(kHead) < 0 && !skeleton.isEmpty())
+            buffer.replace(caret, 0, skeleton);
+        addToHead(buffer, charsetMeta(settings.charset));
+    }
+
+    writeTypeMeta(buffer, PageHeadVariants::scriptType, settings.scriptType, scriptTypeMeta());
+    writeTypeMeta(buffer, PageHeadVariants::styleType, settings.styleType, styleTypeMeta());
+
+    // The language: the value replaced where one is; otherwise added to a bare
+    // html start tag. Each place is written once, though two spellings may
+    // find it.
+    bool languageFound = false;
+    std::array<qsizetype, 3> written = {-1, -1, -1};
+    for (size_t i = 0; i < PageHeadVariants::language.size(); ++i) {
+        const Needle needle = languageNeedle(i);
+        const qsizetype at = buffer.first(needle);
+        if (at < 0)
+            continue;
+        languageFound = true;
+        if (std::find(written.begin(), written.end(), at) != written.end())
+            continue;
+        written[i] = at;
+        replaceValue(buffer, at, needle.text.size(), plainValue(settings.language));
+    }
+    if (!languageFound) {
+        PieceBuilder attribute;
+        attribute.purple(QStringLiteral(" lang=")).green(QLatin1Char('"') + settings.language + QLatin1Char('"'));
+        const PieceList pieces = attribute.take();
+        const qsizetype upper = buffer.first(kHtmlUpper);
+        if (upper >= 0)
+            buffer.replace(upper + 5, 0, pieces);
+        const qsizetype any = buffer.first(kHtml);
+        if (any >= 0)
+            buffer.replace(any + 5, 0, pieces);
+    }
+
+    // The title: its text replaced between the tags. A title tag that never
+    // closes is left alone and gets no second title beside it. Both spellings
+    // of the tag are looked for in any letter case, as when reading, so a
+    // "<Title>" page does not get a second title either.
+    bool titleSet = false;
+    const qsizetype upper = buffer.first(kTitleUpper);
+    for (int pass = 0; pass < 2; ++pass) {
+        const qsizetype at = pass == 0 ? upper : buffer.first(kTitle);
+        if (at < 0 || (pass == 1 && at == upper))
+            continue;
+        titleSet = true;
+        const qsizetype end = buffer.indexOf(kTitleEnd, at);
+        if (end < 0)
+            continue;
+        const qsizetype start = at + PageHeadVariants::title.size();
+        buffer.replace(start, end - start, PieceBuilder().black(settings.title).take());
+    }
+    if (!titleSet)
+        addToHead(buffer, titleElement(settings.title));
+
+    return buffer.takeEdits();
+}
