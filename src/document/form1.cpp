@@ -1,6 +1,7 @@
 #include "document/form1.h"
 
 #include "checks/codingadvice.h"
+#include "colours/colourcode.h"
 #include "commands/editmenu.h"
 #include "commands/pageskeleton.h"
 #include "commands/tagcommands.h"
@@ -181,6 +182,9 @@ void Form1::buildMenus()
     connect(advice, &QAction::triggered, m_frame, &MDIForm1::toggleAdviceBar);
 
     QMenu *add = MenuItem::addMenu(this, "IDM_ADD", QStringLiteral("タグ挿入(&A)"));
+    QMenu *colours = MenuItem::addSubMenu(add, "IDM_ADD_COLOR", QStringLiteral("色コードの入力(&C)"));
+    connect(MenuItem::add(colours, "IDM_ADD_BINCOLOR", QStringLiteral("フルカラー色数値")), &QAction::triggered, this,
+            &Form1::IDM_ADD_BINCOLOR);
     connect(MenuItem::add(add, "IDM_NORMAL", QStringLiteral("基本タグ簡単入力(&N)"), QKeySequence(QStringLiteral("Ctrl+F1"))),
             &QAction::triggered, this, &Form1::IDM_NORMAL);
     QMenu *search = MenuItem::addMenu(this, "IDM_SEARCH", QStringLiteral("検索(&S)"));
@@ -295,6 +299,28 @@ void Form1::IDM_NORMAL()
 {
     m_richTextBox1->insertPieces(PageSkeleton::pieces());
     m_richTextBox1->setSelStart(PageSkeleton::CaretOffset);
+}
+
+QString Form1::binColorPut(quint32 &coldat)
+{
+    const QColor chosen = DialogSeam::instance().colour(this, QColor());
+    if (!chosen.isValid())
+        return ColourCode::cancelledDigits();
+    const Rgb rgb{chosen.red(), chosen.green(), chosen.blue()};
+    coldat = ColourCode::toColourValue(rgb);
+    return ColourCode::digits(rgb);
+}
+
+void Form1::IDM_ADD_BINCOLOR()
+{
+    quint32 colour = 0;
+    const QString digits = binColorPut(colour);
+    if (digits == ColourCode::cancelledDigits())
+        return;
+    // Typed into the source itself: right after the colour dialog closes the
+    // program may have no active window to take the keys.
+    m_richTextBox1->setFocus();
+    m_richTextBox1->SendKeys(QLatin1Char('#') + digits);
 }
 
 void Form1::insertTag(const TagInsertion &insertion)

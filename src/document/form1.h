@@ -73,6 +73,11 @@ public:
 
     EditMenu *editMenu() const { return m_editMenu; }
 
+    // The full-colour dialog: the chosen colour's six digits RRGGBB, with the
+    // colour stored in coldat (red in the low byte); "-1" and coldat untouched
+    // when the user cancelled.
+    Q_INVOKABLE QString binColorPut(quint32 &coldat);
+
     // 0: the close may go ahead; -1: it must not.
     int NoSaveCheck(int mode, const QString &fn);
 
@@ -99,6 +104,8 @@ public slots:
 
     // The page skeleton at the caret.
     void IDM_NORMAL();
+    // A colour chosen in the full-colour dialog, typed at the caret as "#RRGGBB".
+    void IDM_ADD_BINCOLOR();
 
     // The tag commands: the selection wrapped in coloured tags.
     void add_strong_tag();

@@ -254,10 +254,34 @@ void RichTextBox1::insertPieces(const PieceList &pieces)
     cursor.beginEditBlock();
     if (cursor.hasSelection())
         cursor.removeSelectedText();
+    writePieces(cursor, pieces);
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+}
+
+void RichTextBox1::writePieces(QTextCursor &cursor, const PieceList &pieces) const
+{
     for (const ColouredPiece &piece : pieces) {
         if (piece.colour)
             setCursorColour(cursor, SyntaxPalette::toQColor(*piece.colour));
         cursor.insertText(toQtText(piece.text));
+    }
+}
+
+void RichTextBox1::applyEdits(const SourceEdits &edits)
+{
+    if (edits.isEmpty())
+        return;
+    finishColouring();
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    for (const SourceEdit &edit : edits) {
+        cursor.setPosition(positionFromOffset(edit.position));
+        cursor.setPosition(positionFromOffset(edit.position + edit.removed), QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        // An edit that only inserts takes the colour of what is before it,
+        // like typing; its pieces say where that is not wanted.
+        writePieces(cursor, edit.pieces);
     }
     cursor.endEditBlock();
     setTextCursor(cursor);

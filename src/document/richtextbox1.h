@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/deferredcolouring.h"
+#include "generators/sourceedit.h"
 #include "shared/syntaxcolor.h"
 
 #include <QColor>
@@ -58,6 +59,9 @@ public:
 
     // Inserts the pieces at the caret (replacing the selection) as one undo step.
     void insertPieces(const PieceList &pieces);
+    // Applies edits in order, each at an offset of the text as the edits
+    // before it left it, as one undo step. The caret ends after the last.
+    void applyEdits(const SourceEdits &edits);
     // Colours the whole text from runs in Qt positions; not an undoable step
     // and not a change of the content. A large page gets the part in view at
     // once and the rest while the program is idle, and always before any edit.
@@ -108,6 +112,7 @@ private:
     static QString toCrLf(QString text);
     static QString toQtText(const QString &text);
     void setCursorColour(QTextCursor &cursor, const QColor &colour) const;
+    void writePieces(QTextCursor &cursor, const PieceList &pieces) const;
     void colourIdleChunk();
     void onContentsChange(int position, int removed, int added);
 
