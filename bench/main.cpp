@@ -1,5 +1,7 @@
 // Prints the editor's speed figures, one per line as "name value unit",
 // each the median of several runs. Run offscreen: QT_QPA_PLATFORM=offscreen.
+#include "benchtools.h"
+#include "editingfigures.h"
 #include "pagegenerator.h"
 
 #include "document/documentfile.h"
@@ -17,47 +19,14 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <vector>
+
+using namespace BenchTools;
 
 namespace {
 
 constexpr qsizetype MB = 1000 * 1000;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Runs `prepare` (untimed) then `work` (timed), `runs` times; the median in ms.
-double measure(int runs, const std::function<void()> &prepare, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        if (prepare)
-            prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    return median(times);
-}
-
-void report(const char *name, double value, const char *unit)
-{
-    std::printf("%s %.3f %s\n", name, value, unit);
-    std::fflush(stdout);
-}
-
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // A page of about `bytes` bytes once written as Shift-JIS.
 QString pageOfBytes(qsizetype bytes)
@@ -76,28 +45,6 @@ QString writePage(const QTemporaryDir &dir, const QString &name, const QString &
     if (!result.ok)
         qFatal("cannot write the benchmark page: %s", qPrintable(result.error));
     return path;
-}
-
-double keystroke(Form1 *doc)
-{
-    RichTextBox1 *box = doc->richTextBox1();
-    box->setFocus();
-    std::vector<double> times;
-    const int middle = box->document()->characterCount() / 2;
-    for (int i = 0; i < 41; ++i) {
-        QTextCursor cursor = box->textCursor();
-        cursor.setPosition(middle);
-        box->setTextCursor(cursor);
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-        QElapsedTimer timer;
-        timer.start();
-        QCoreApplication::sendEvent(box, &press);
-        times.push_back(timer.nsecsElapsed() / 1e6);
-        QCoreApplication::sendEvent(box, &release);
-        settle();
-    }
-    return median(times);
 }
 
 } // namespace
@@ -198,10 +145,22 @@ int main(int argc, char *argv[])
     report("keystroke_100kb_ms", keystroke(frame.documents().last()), "ms");
     frame.DragFileOpen(path10);
     settle();
+    {
+        // With the paragraphs around the caret indented, as a user's page may have them.
+        RichTextBox1 *box = frame.documents().last()->richTextBox1();
+        QTextCursor around = box->textCursor();
+        around.setPosition(box->document()->characterCount() / 2 - 2000);
+        around.setPosition(box->document()->characterCount() / 2 + 2000, QTextCursor::KeepAnchor);
+        box->setTextCursor(around);
+        frame.documents().last()->txtIndent();
+        settle();
+    }
     report("keystroke_10mb_ms", keystroke(frame.documents().last()), "ms");
     for (Form1 *doc : frame.documents())
         doc->TextEdit = false;
     frame.IDM_ALLCLOSE();
     settle();
+
+    EditingFigures::run(frame, page10, page1);
     return 0;
 }

@@ -1,0 +1,70 @@
+#include "benchtools.h"
+
+#include "document/form1.h"
+#include "document/richtextbox1.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace BenchTools {
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double measure(int runs, const std::function<void()> &prepare, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        if (prepare)
+            prepare();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    return median(times);
+}
+
+void report(const char *name, double value, const char *unit)
+{
+    std::printf("%s %.3f %s\n", name, value, unit);
+    std::fflush(stdout);
+}
+
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+double keystroke(Form1 *doc)
+{
+    RichTextBox1 *box = doc->richTextBox1();
+    box->setFocus();
+    std::vector<double> times;
+    const int middle = box->document()->characterCount() / 2;
+    for (int i = 0; i < 41; ++i) {
+        QTextCursor cursor = box->textCursor();
+        cursor.setPosition(middle);
+        box->setTextCursor(cursor);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QElapsedTimer timer;
+        timer.start();
+        QCoreApplication::sendEvent(box, &press);
+        times.push_back(timer.nsecsElapsed() / 1e6);
+        QCoreApplication::sendEvent(box, &release);
+        settle();
+    }
+    return median(times);
+}
+
+} // namespace BenchTools

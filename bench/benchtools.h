@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+class Form1;
+
+// What every group of figures needs: timing, printing, letting the program idle.
+namespace BenchTools {
+double median(std::vector<double> values);
+// Runs `prepare` (untimed) then `work` (timed), `runs` times; the median in ms.
+double measure(int runs, const std::function<void()> &prepare, const std::function<void()> &work);
+void report(const char *name, double value, const char *unit);
+void settle();
+// One typed character in the middle of the document, key event to handled; the median in ms.
+double keystroke(Form1 *doc);
+} // namespace BenchTools
