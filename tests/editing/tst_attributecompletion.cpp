@@ -50,6 +50,8 @@ void TestAttributeCompletion::keysWriteAttributesInTheirColours_data()
     QTest::newRow("down picks the next") << true << "<hr co{DOWN}=" << "<hr noshade=" << "KBBBPPPPPPPP|G" << "RichTextBox1";
     QTest::newRow("picked wins without Check2") << false << "<hr co{DOWN}=" << "<hr noshade=" << "KBBBPPPPPPPP|G" << "RichTextBox1";
     QTest::newRow("down starts at the top") << true << "<hr {DOWN}{DOWN}{UP}=" << "<hr align=" << "KBBBPPPPPP|G" << "RichTextBox1";
+    QTest::newRow("down at the last entry stays there") << true << "<hr {PGDN}{PGDN}{PGDN}{PGDN}{PGDN}{PGDN}{DOWN}{DOWN}=" << "<hr title="
+                                                       << "KBBBPPPPPP|G" << "RichTextBox1";
     QTest::newRow("doctype stays red") << true << "<!doctype h " << "<!doctype html " << "KRRRRRRRRRRRRRR|R" << "Text2";
 }
 

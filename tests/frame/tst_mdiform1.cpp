@@ -43,6 +43,7 @@ private slots:
     void lastCloseLeavesOnlyNewAndOpen();
     void toggleEditCommandsFollowsTheOpenButton();
     void droppedFilesOpenOnlyTheFirst();
+    void windowMenuListsTheDocuments_data();
     void windowMenuListsTheDocuments();
     void arrangementsKeepEveryWindowInside_data();
     void arrangementsKeepEveryWindowInside();
@@ -334,11 +335,40 @@ void TestMDIForm1::droppedFilesOpenOnlyTheFirst()
     QCOMPARE(f.active()->windowTitle(), QStringLiteral("[2]") + f.path(QStringLiteral("a.css")) + QStringLiteral("  (Hyper Text)"));
 }
 
+void TestMDIForm1::windowMenuListsTheDocuments_data()
+{
+    QTest::addColumn<QStringList>("opened"); // New documents after the first: H, C or J
+    QTest::addColumn<int>("closeFirst");     // number of the window closed before the menu opens; 0: none
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("one window is item 1") << QStringList() << 0
+                                          << QStringList{"&1 [1]名称未設定ファイル  (Hyper Text)"};
+    QTest::newRow("two windows, the second a style sheet")
+        << QStringList{"C"} << 0
+        << QStringList{"&1 [1]名称未設定ファイル  (Hyper Text)", "&2 [2]名称未設定ファイル  (Cascade Style Sheet)"};
+    QTest::newRow("first closed: the list numbers from 1 again")
+        << QStringList{"J", "H"} << 1
+        << QStringList{"&1 [2]名称未設定ファイル  (JavaScript)", "&2 [3]名称未設定ファイル  (Hyper Text)"};
+}
+
 void TestMDIForm1::windowMenuListsTheDocuments()
 {
+    QFETCH(QStringList, opened);
+    QFETCH(int, closeFirst);
+    QFETCH(QStringList, items);
     FrameFixture f;
-    f.frame->IDM_NEWCSS();
+    for (const QString &kind : opened) {
+        if (kind == QLatin1String("C"))
+            f.frame->IDM_NEWCSS();
+        else if (kind == QLatin1String("J"))
+            f.frame->IDM_NEWJS();
+        else
+            f.frame->IDM_NEWHTML();
+    }
     FrameFixture::settle();
+    if (closeFirst > 0) {
+        f.frame->documents().at(closeFirst - 1)->IDM_FILECLOSE();
+        FrameFixture::settle();
+    }
     QMenu *menu = f.active()->menuItem(QStringLiteral("IDM_WINDOW"))->menu();
     QMetaObject::invokeMethod(menu, "aboutToShow");
     QStringList listed;
@@ -349,11 +379,10 @@ void TestMDIForm1::windowMenuListsTheDocuments()
             if (!first)
                 first = action;
         }
-    QCOMPARE(listed.size(), 2);
-    QVERIFY(listed.at(1).contains(QStringLiteral("[2]名称未設定ファイル  (Cascade Style Sheet)")));
+    QCOMPARE(listed, items);
     first->trigger();
     FrameFixture::settle();
-    QCOMPARE(Module1::ActiveKey, QStringLiteral("[1]"));
+    QCOMPARE(Module1::ActiveKey, items.first().mid(3, 3));
 }
 
 void TestMDIForm1::arrangementsKeepEveryWindowInside_data()
