@@ -333,11 +333,11 @@ void Form1::IDM_FILECLOSE()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    if (!m_closeAnswered) {
-        xax = 0;
-        if (NoSaveCheck(1, windowTitle()) == -1)
-            xax = 1;
-    }
+    // A close already asked about goes ahead; an xax left from an earlier
+    // cancelled close must not stop it.
+    xax = 0;
+    if (!m_closeAnswered && NoSaveCheck(1, windowTitle()) == -1)
+        xax = 1;
     m_closeAnswered = false;
     if (xax == 1) {
         deletePreviewFiles();
