@@ -300,9 +300,11 @@ void Form1::IDM_SAVEAS()
 
 void Form1::SaveAsFile()
 {
+    // The name field offers the name last chosen here; the first time it is
+    // empty, in the document's folder (or the working folder for an untitled one).
     QString start = m_lastSaveName;
     if (start.isEmpty())
-        start = FPath.isEmpty() ? m_frame->WorkDir : FPath;
+        start = FPath.isEmpty() ? m_frame->WorkDir : DocumentCaption::folderOf(FPath);
     const QString path = DialogSeam::instance().saveFileName(
         this, QStringLiteral("ファイルの保存"), QStringLiteral("HTMLファイル(*.html;*.htm)|*.html;*.htm"), start);
     if (path.isEmpty())

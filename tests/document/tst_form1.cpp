@@ -27,6 +27,8 @@ private slots:
     void closeBoxAsksTheSameQuestion();
     void saveAsGivesHyperTextCaptionAndKeepsTheTab();
     void cancelledSaveAsKeepsThePath();
+    void saveAsDialogStartsWithTheLastChosenName_data();
+    void saveAsDialogStartsWithTheLastChosenName();
     void saveWritesTheFileOwnEncodingAndBreaks();
     void failedSaveChangesNothing_data();
     void failedSaveChangesNothing();
@@ -148,6 +150,53 @@ void TestForm1::cancelledSaveAsKeepsThePath()
     doc->IDM_SAVE();
     QCOMPARE(f.seam.saveRequests.size(), 1);
     QCOMPARE(FrameFixture::readFile(path), QByteArray("new old"));
+}
+
+void TestForm1::saveAsDialogStartsWithTheLastChosenName_data()
+{
+    // "sub/page.html": an opened file in the sub folder; "": untitled.
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QStringList>("chosen");  // the answer of each save-as dialog in turn; "" cancels
+    QTest::addColumn<QStringList>("offered"); // where each dialog starts; "/" ends a folder with no name in it
+    QTest::newRow("opened file: its folder, no name")
+        << "sub/page.html" << QStringList{""} << QStringList{"sub/"};
+    QTest::newRow("opened file: then the name chosen last")
+        << "sub/page.html" << QStringList{"a.html", "b.html", ""} << QStringList{"sub/", "a.html", "b.html"};
+    QTest::newRow("untitled: the working folder, no name") << "" << QStringList{""} << QStringList{"sub/"};
+    QTest::newRow("cancelled dialog chooses nothing")
+        << "sub/page.html" << QStringList{"", "c.html", ""} << QStringList{"sub/", "sub/", "c.html"};
+}
+
+void TestForm1::saveAsDialogStartsWithTheLastChosenName()
+{
+    QFETCH(QString, document);
+    QFETCH(QStringList, chosen);
+    QFETCH(QStringList, offered);
+    FrameFixture f;
+    QDir(f.dir.path()).mkdir(QStringLiteral("sub"));
+    const QString other = f.writeFile(QStringLiteral("sub/other.html"), "x");
+    Form1 *doc = f.active();
+    if (document.isEmpty())
+        f.frame->moveFolderView(other); // the working folder view shows sub/
+    else
+        doc = f.openFile(f.writeFile(document, "<p>"));
+    for (const QString &name : chosen) {
+        f.seam.saveNames << (name.isEmpty() ? QString() : f.path(name));
+        doc->IDM_SAVEAS();
+    }
+    QStringList starts;
+    for (const TestSeam::FileRequest &request : f.seam.saveRequests)
+        starts << request.startPath;
+    for (QString &path : offered)
+        path = f.path(path.chopped(path.endsWith(QLatin1Char('/')) ? 1 : 0)) + (path.endsWith(QLatin1Char('/')) ? "/" : "");
+    QCOMPARE(starts, offered);
+
+    // Another window remembers its own choice, not this one's.
+    f.frame->IDM_NEWHTML();
+    FrameFixture::settle();
+    f.active()->IDM_SAVEAS();
+    QVERIFY(!QFileInfo(f.seam.saveRequests.last().startPath).isFile());
+    QVERIFY(f.seam.saveRequests.last().startPath.endsWith(QLatin1Char('/')));
 }
 
 void TestForm1::saveWritesTheFileOwnEncodingAndBreaks()
