@@ -24,6 +24,7 @@ RichTextBox1::RichTextBox1(QWidget *parent)
         emit Change();
     });
     connect(document(), &QTextDocument::contentsChange, this, &RichTextBox1::onContentsChange);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] { m_typingColourSet = false; });
     m_idleColouring.setSingleShot(true);
     m_idleColouring.setInterval(0);
     connect(&m_idleColouring, &QTimer::timeout, this, &RichTextBox1::colourIdleChunk);
@@ -146,6 +147,7 @@ QString RichTextBox1::SelText() const
 void RichTextBox1::setSelText(const QString &text)
 {
     finishColouring();
+    syncTypingFormat();
     QTextCursor cursor = textCursor();
     cursor.insertText(toQtText(text));
     setTextCursor(cursor);
@@ -153,7 +155,9 @@ void RichTextBox1::setSelText(const QString &text)
 
 QColor RichTextBox1::SelColor() const
 {
-    const_cast<RichTextBox1 *>(this)->finishColouring();
+    auto *self = const_cast<RichTextBox1 *>(this);
+    self->finishColouring();
+    self->syncTypingFormat();
     const QTextCharFormat format = textCursor().charFormat();
     if (format.hasProperty(QTextFormat::ForegroundBrush))
         return format.foreground().color();
@@ -182,9 +186,27 @@ void RichTextBox1::setCursorColour(QTextCursor &cursor, const QColor &colour) co
 void RichTextBox1::setSelColor(const QColor &colour)
 {
     finishColouring();
+    syncTypingFormat();
     QTextCursor cursor = textCursor();
     setCursorColour(cursor, colour);
     setTextCursor(cursor);
+    if (!cursor.hasSelection())
+        m_typingColourSet = true;
+}
+
+void RichTextBox1::syncTypingFormat()
+{
+    // At the start of a line Qt takes the format of the character after the
+    // caret; ours is the one before it, the line break, unless a typing
+    // colour was set right here.
+    if (m_typingColourSet)
+        return;
+    const QTextCursor cursor = textCursor();
+    if (cursor.hasSelection() || !cursor.atBlockStart() || cursor.position() == 0)
+        return;
+    const QTextCharFormat before = cursor.block().charFormat();
+    if (cursor.charFormat() != before)
+        setCurrentCharFormat(before);
 }
 
 void RichTextBox1::setSelColor(SyntaxColor colour)
@@ -229,6 +251,7 @@ bool RichTextBox1::isParagraphIndented(int line) const
 void RichTextBox1::insertPieces(const PieceList &pieces)
 {
     finishColouring();
+    syncTypingFormat();
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     if (cursor.hasSelection())
@@ -304,6 +327,7 @@ void RichTextBox1::paintEvent(QPaintEvent *event)
 void RichTextBox1::inputMethodEvent(QInputMethodEvent *event)
 {
     finishColouring();
+    syncTypingFormat();
     QPlainTextEdit::inputMethodEvent(event);
 }
 
@@ -316,6 +340,7 @@ void RichTextBox1::contextMenuEvent(QContextMenuEvent *event)
 void RichTextBox1::insertFromMimeData(const QMimeData *source)
 {
     finishColouring();
+    syncTypingFormat();
     QPlainTextEdit::insertFromMimeData(source);
 }
 
@@ -380,6 +405,7 @@ void RichTextBox1::SendKeys(const QString &keys)
 void RichTextBox1::keyPressEvent(QKeyEvent *event)
 {
     finishColouring();
+    syncTypingFormat();
     bool swallow = false;
     emit KeyDown(event, &swallow);
     if (swallow) {

@@ -103,6 +103,7 @@ private:
     static QString toCrLf(QString text);
     static QString toQtText(const QString &text);
     void setCursorColour(QTextCursor &cursor, const QColor &colour) const;
+    void syncTypingFormat();
     void colourIdleChunk();
     void onContentsChange(int position, int removed, int added);
 
@@ -112,4 +113,6 @@ private:
     QTimer m_idleColouring;
     // Set while colours are written, which is no change of the content.
     bool m_formatting = false;
+    // A typing colour was set at the caret since it last moved.
+    bool m_typingColourSet = false;
 };

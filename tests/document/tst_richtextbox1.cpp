@@ -17,6 +17,8 @@ private slots:
     void selTextReplacesSelectionAndMovesCaret();
     void textKeepsNoBreakSpaces();
     void typingColourFollowsSelColor();
+    void colourBeforeTheCaret_data();
+    void colourBeforeTheCaret();
     void insertPiecesColoursEachPieceAndIsOneUndoStep();
     void applyColourRunsIsNotUndoableAndKeepsText();
     void changeEventOnEveryKindOfChange();
@@ -126,6 +128,75 @@ void TestRichTextBox1::typingColourFollowsSelColor()
     QCOMPARE(box.SelColor(), QColor(0, 0, 255));
     box.setSelStart(3);
     QCOMPARE(box.SelColor(), QColor(0, 0, 0));
+}
+
+namespace {
+const QList<QPair<QChar, QColor>> kLetters = {{'K', QColor(0, 0, 0)}, {'B', QColor(0, 0, 255)},
+                                              {'G', QColor(0, 150, 0)}, {'R', QColor(255, 0, 0)},
+                                              {'P', QColor(50, 0, 170)}};
+QColor colourOf(QChar letter)
+{
+    for (const auto &entry : kLetters)
+        if (entry.first == letter)
+            return entry.second;
+    return QColor();
+}
+QChar letterOf(const QColor &colour)
+{
+    for (const auto &entry : kLetters)
+        if (entry.second == colour)
+            return entry.first;
+    return QLatin1Char('?');
+}
+}
+
+void TestRichTextBox1::colourBeforeTheCaret_data()
+{
+    // "ab", a line break, "cd": one colour letter for each of the five.
+    QTest::addColumn<QString>("colours");
+    QTest::addColumn<qsizetype>("from"); // the caret comes from here
+    QTest::addColumn<qsizetype>("caret");
+    QTest::addColumn<QString>("typing"); // a typing colour set at the caret, or none
+    QTest::addColumn<QChar>("read");     // SelColor, which a typed "x" then takes
+    QTest::newRow("line start reads the line break, not the c after it") << "BBPKK" << qsizetype(6) << qsizetype(4) << "" << QChar('P');
+    QTest::newRow("line start reached from above") << "BBPKK" << qsizetype(0) << qsizetype(4) << "" << QChar('P');
+    QTest::newRow("line end reads the last character") << "BBPKK" << qsizetype(5) << qsizetype(2) << "" << QChar('B');
+    QTest::newRow("inside a line reads the character before") << "BBPKR" << qsizetype(0) << qsizetype(5) << "" << QChar('K');
+    QTest::newRow("typing colour set at a line start wins") << "BBPKK" << qsizetype(0) << qsizetype(4) << "G" << QChar('G');
+    QTest::newRow("typing colour equal to the c after still wins") << "BBPKK" << qsizetype(0) << qsizetype(4) << "K" << QChar('K');
+    QTest::newRow("start of the text: nothing before, the first character") << "RBPKK" << qsizetype(3) << qsizetype(0) << "" << QChar('R');
+}
+
+void TestRichTextBox1::colourBeforeTheCaret()
+{
+    QFETCH(QString, colours);
+    QFETCH(qsizetype, from);
+    QFETCH(qsizetype, caret);
+    QFETCH(QString, typing);
+    QFETCH(QChar, read);
+    RichTextBox1 box;
+    box.show();
+    box.setFocus();
+    box.setText(QStringLiteral("ab\r\ncd"));
+    ColourRuns runs;
+    for (int i = 0; i < colours.size(); ++i) {
+        const QChar letter = colours.at(i);
+        const SyntaxColor colour = letter == 'K' ? SyntaxColor::Black : letter == 'B' ? SyntaxColor::Blue
+                                 : letter == 'G' ? SyntaxColor::Green : letter == 'R' ? SyntaxColor::Red
+                                                 : SyntaxColor::Purple;
+        runs.push_back({i, 1, colour});
+    }
+    box.applyColourRuns(runs);
+    box.setSelStart(from);
+    box.setSelStart(caret);
+    if (!typing.isEmpty())
+        box.setSelColor(colourOf(typing.at(0)));
+    QCOMPARE(letterOf(box.SelColor()), read);
+    QTest::keyClick(&box, Qt::Key_X);
+    QCOMPARE(box.Text(), QStringLiteral("ab\r\ncd").insert(caret, QLatin1Char('x')));
+    box.setSelStart(caret + 2);
+    box.setSelStart(caret + 1);
+    QCOMPARE(letterOf(box.SelColor()), read);
 }
 
 void TestRichTextBox1::insertPiecesColoursEachPieceAndIsOneUndoStep()

@@ -77,6 +77,7 @@ void TestAttributeCompletion::blankReopensTheTagBeforeTheCaret_data()
     QTest::newRow("after a closing quote") << QByteArray("<img src=\"a.gif\">") << 16 << "img";
     QTest::newRow("in the tag name") << QByteArray("<TABLE>") << 3 << "table";
     QTest::newRow("in an attribute name") << QByteArray("<td width=1>") << 7 << "td";
+    QTest::newRow("at the start of the tag's second line") << QByteArray("<a href=\"x\"\r\n>link</a>") << 13 << "a";
     QTest::newRow("on a later line of the tag") << QByteArray("<img\r\n src=\"a\"\r\n alt=x>") << 20 << "img";
     QTest::newRow("inside a value") << QByteArray("<a href=\"x.html\">") << 12 << "";
     QTest::newRow("plain text") << QByteArray("<p>text</p>") << 5 << "";
