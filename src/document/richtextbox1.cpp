@@ -381,9 +381,11 @@ void RichTextBox1::Undo()
 
 void RichTextBox1::SendKeys(const QString &keys)
 {
-    QWidget *target = QApplication::focusWidget();
+    // The application's focus widget is none while no window is active, yet
+    // the window keeps the widget it will give the keys to.
+    QWidget *target = window()->focusWidget();
     if (!target)
-        return;
+        target = this;
     auto post = [target](int key, const QString &text) {
         QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
         QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));

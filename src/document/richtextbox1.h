@@ -70,10 +70,11 @@ public:
     void printTo(QPrinter *printer) const;
     void Undo();
 
-    // Queues key presses to the widget that has the focus; handled after the
+    // Queues key presses to the widget that has the focus in this control's
+    // window (even while another program has the keyboard); handled after the
     // current handler returns, by the same handlers as typed keys. Understands
     // "{BS}" and plain characters.
-    static void SendKeys(const QString &keys);
+    void SendKeys(const QString &keys);
 
     // Offset (CR LF counted twice) <-> Qt position.
     int positionFromOffset(qsizetype offset) const;

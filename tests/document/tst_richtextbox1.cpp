@@ -293,7 +293,7 @@ void TestRichTextBox1::sendKeysReachesTheFocusedControl()
     box.setFocus();
     QVERIFY(QTest::qWaitForWindowActive(&box));
     QTest::keyClicks(&box, QStringLiteral("abc"));
-    RichTextBox1::SendKeys(QStringLiteral("{BS} >"));
+    box.SendKeys(QStringLiteral("{BS} >"));
     QCOMPARE(box.Text(), QStringLiteral("abc")); // queued, not yet handled
     QCoreApplication::processEvents();
     QCOMPARE(box.Text(), QStringLiteral("ab >"));
