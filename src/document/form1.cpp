@@ -268,13 +268,9 @@ bool Form1::writeTo(const QString &path)
     const DocumentFile::WriteResult result = DocumentFile::write(path, text, m_fileFormat);
     if (!result.ok) {
         DialogSeam::warning(this, QStringLiteral("注意"), result.error);
-        if (result.unencodablePosition >= 0) {
-            // Show the user the character that stopped the save.
-            QTextCursor cursor = m_richTextBox1->textCursor();
-            cursor.setPosition(int(result.unencodablePosition));
-            cursor.setPosition(int(result.unencodablePosition) + 1, QTextCursor::KeepAnchor);
-            m_richTextBox1->setTextCursor(cursor);
-        }
+        // Show the user the character that stopped the save.
+        if (result.unencodablePosition >= 0)
+            m_richTextBox1->selectCharacterAt(int(result.unencodablePosition));
         return false;
     }
     m_fileFormat = result.format;

@@ -374,6 +374,22 @@ void RichTextBox1::printTo(QPrinter *printer) const
     document()->print(printer);
 }
 
+void RichTextBox1::selectCharacterAt(int position)
+{
+    const QTextDocument *doc = document();
+    const int last = doc->characterCount() - 1;
+    position = qBound(0, position, last);
+    if (position > 0 && doc->characterAt(position).isLowSurrogate() && doc->characterAt(position - 1).isHighSurrogate())
+        --position;
+    int end = qMin(position + 1, last);
+    if (end < last && doc->characterAt(position).isHighSurrogate() && doc->characterAt(end).isLowSurrogate())
+        ++end;
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(position);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
 void RichTextBox1::Undo()
 {
     undo();

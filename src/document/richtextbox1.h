@@ -76,6 +76,10 @@ public:
     // "{BS}" and plain characters.
     void SendKeys(const QString &keys);
 
+    // Selects the whole character at a Qt position: both halves of a
+    // character outside the basic plane.
+    void selectCharacterAt(int position);
+
     // Offset (CR LF counted twice) <-> Qt position.
     int positionFromOffset(qsizetype offset) const;
     qsizetype offsetFromPosition(int position) const;

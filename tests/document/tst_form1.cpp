@@ -33,6 +33,7 @@ private slots:
     void failedSaveChangesNothing_data();
     void failedSaveChangesNothing();
     void yesWithFailedSaveKeepsTheWindowOpen();
+    void unencodableCharacterStopsTheSave_data();
     void unencodableCharacterStopsTheSave();
     void closeDeletesThePreviewFileEvenWhenCancelled();
     void squeezedWindowKeepsItsEditSize();
@@ -252,19 +253,33 @@ void TestForm1::yesWithFailedSaveKeepsTheWindowOpen()
     QVERIFY(doc->TextEdit);
 }
 
+void TestForm1::unencodableCharacterStopsTheSave_data()
+{
+    QTest::addColumn<QString>("typed");    // pasted at the start of the second line of "abc", "def"
+    QTest::addColumn<QString>("selected"); // what the caret then selects, named whole in the message
+    QTest::newRow("emoji: both halves selected") << QStringLiteral("😀") << QStringLiteral("😀");
+    QTest::newRow("emoji after kana that fit") << QStringLiteral("かな😀x") << QStringLiteral("😀");
+    QTest::newRow("hangul, one unit") << QStringLiteral("한") << QStringLiteral("한");
+    QTest::newRow("two emoji: the first") << QStringLiteral("🎉😀") << QStringLiteral("🎉");
+}
+
 void TestForm1::unencodableCharacterStopsTheSave()
 {
+    QFETCH(QString, typed);
+    QFETCH(QString, selected);
     FrameFixture f;
-    const QString path = f.writeFile(QStringLiteral("s.html"), "abc\r\n");
+    const QString path = f.writeFile(QStringLiteral("s.html"), "abc\r\ndef");
     Form1 *doc = f.openFile(path);
     doc->richTextBox1()->setSelStart(5);
-    doc->richTextBox1()->setSelText(QStringLiteral("😀"));
+    doc->richTextBox1()->setSelText(typed);
     doc->IDM_SAVE();
     QCOMPARE(f.seam.messages.size(), 1);
     QVERIFY(f.seam.messages.first().text.contains(QStringLiteral("2行目")));
-    QCOMPARE(FrameFixture::readFile(path), QByteArray("abc\r\n"));
+    QVERIFY(f.seam.messages.first().text.contains(QStringLiteral("「") + selected + QStringLiteral("」")));
+    QCOMPARE(FrameFixture::readFile(path), QByteArray("abc\r\ndef"));
     QVERIFY(doc->TextEdit);
-    QCOMPARE(doc->richTextBox1()->SelText(), QStringLiteral("😀").left(1));
+    QCOMPARE(doc->richTextBox1()->SelText(), selected);
+    QCOMPARE(doc->richTextBox1()->SelStart(), 5 + typed.indexOf(selected));
 }
 
 void TestForm1::closeDeletesThePreviewFileEvenWhenCancelled()
