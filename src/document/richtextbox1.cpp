@@ -307,9 +307,10 @@ void RichTextBox1::onContentsChange(int position, int removed, int added)
     if (m_formatting || !m_colouring.pending())
         return;
     // An edit that no hook saw coming: keep the waiting runs in step with the
-    // text and write them now, before anything else moves.
+    // text. They are written later, not from inside the document's own
+    // change notice.
     m_colouring.textChanged(position, removed, added);
-    finishColouring();
+    m_idleColouring.start();
 }
 
 void RichTextBox1::paintEvent(QPaintEvent *event)
