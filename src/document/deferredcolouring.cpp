@@ -1,5 +1,6 @@
 #include "document/deferredcolouring.h"
 
+#include "document/standincharacters.h"
 #include "shared/syntaxpalette.h"
 
 #include <QTextCharFormat>
@@ -40,11 +41,14 @@ void writeRuns(QTextDocument *document, ColourRuns::const_iterator first, Colour
     bool &recording = priv->*undoRecordingFlag();
     const bool wasRecording = recording;
     recording = false;
+    // A stand-in's mark lives in its format: merged colours keep it.
+    const auto mode = StandInCharacters::mayHoldMarks(document) ? QTextDocumentPrivate::MergeFormat
+                                                                : QTextDocumentPrivate::SetFormat;
     for (auto run = first; run != last; ++run) {
         if (run->colour == SyntaxColor::Default || run->length <= 0 || run->start >= end)
             continue;
         const qsizetype length = qMin(run->length, end - run->start);
-        priv->setCharFormat(int(run->start), int(length), formats[int(run->colour)], QTextDocumentPrivate::SetFormat);
+        priv->setCharFormat(int(run->start), int(length), formats[int(run->colour)], mode);
     }
     recording = wasRecording;
     priv->endEditBlock();

@@ -263,9 +263,7 @@ int Form1::NoSaveCheck(int mode, const QString &fn)
 
 bool Form1::writeTo(const QString &path)
 {
-    QString text = m_richTextBox1->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    const DocumentFile::WriteResult result = DocumentFile::write(path, text, m_fileFormat);
+    const DocumentFile::WriteResult result = DocumentFile::write(path, m_richTextBox1->fileText(), m_fileFormat);
     if (!result.ok) {
         DialogSeam::warning(this, QStringLiteral("注意"), result.error);
         // Show the user the character that stopped the save.

@@ -1,5 +1,6 @@
 #include "document/richtextbox1.h"
 
+#include "document/standincharacters.h"
 #include "shared/droppedfiles.h"
 #include "shared/syntaxpalette.h"
 
@@ -30,12 +31,6 @@ RichTextBox1::RichTextBox1(QWidget *parent)
     connect(&m_idleColouring, &QTimer::timeout, this, &RichTextBox1::colourIdleChunk);
 }
 
-QString RichTextBox1::toCrLf(QString text)
-{
-    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    return text;
-}
-
 QString RichTextBox1::toQtText(const QString &text)
 {
     if (!text.contains(QLatin1Char('\r')))
@@ -59,7 +54,7 @@ QString RichTextBox1::Text() const
 {
     if (!m_textValid) {
         // toPlainText() would turn no-break spaces into blanks; the raw text keeps them.
-        m_textCache = toCrLf(document()->toRawText());
+        m_textCache = StandInCharacters::text(document(), 0, INT_MAX, u"\r\n");
         m_textValid = true;
     }
     return m_textCache;
@@ -71,10 +66,15 @@ void RichTextBox1::setText(const QString &text)
     m_colouring.clear();
     // Straight into the document: the widget's own setPlainText() costs about
     // a tenth more on a large page for bookkeeping done here by hand.
-    document()->setPlainText(toQtText(text));
+    StandInCharacters::setContent(document(), toQtText(text));
     QTextCursor start(document());
     setTextCursor(start);
     setCurrentCharFormat(QTextCharFormat());
+}
+
+QString RichTextBox1::fileText() const
+{
+    return StandInCharacters::text(document(), 0, INT_MAX, u"\n");
 }
 
 qsizetype RichTextBox1::textLength() const
@@ -141,7 +141,8 @@ void RichTextBox1::setSelLength(qsizetype length)
 
 QString RichTextBox1::SelText() const
 {
-    return toCrLf(textCursor().selectedText());
+    const QTextCursor cursor = textCursor();
+    return StandInCharacters::text(document(), cursor.selectionStart(), cursor.selectionEnd(), u"\r\n");
 }
 
 void RichTextBox1::setSelText(const QString &text)
@@ -149,7 +150,7 @@ void RichTextBox1::setSelText(const QString &text)
     finishColouring();
     syncTypingFormat();
     QTextCursor cursor = textCursor();
-    cursor.insertText(toQtText(text));
+    StandInCharacters::insert(cursor, toQtText(text), cursor.charFormat());
     setTextCursor(cursor);
 }
 
@@ -176,6 +177,7 @@ void RichTextBox1::setCursorColour(QTextCursor &cursor, const QColor &colour) co
         return;
     }
     QTextCharFormat format = cursor.charFormat();
+    StandInCharacters::unmark(format);
     if (colour.isValid())
         format.setForeground(colour);
     else
@@ -199,14 +201,16 @@ void RichTextBox1::syncTypingFormat()
     // At the start of a line Qt takes the format of the character after the
     // caret; ours is the one before it, the line break, unless a typing
     // colour was set right here.
-    if (m_typingColourSet)
-        return;
+    // Text typed beside a stand-in never takes over its mark.
     const QTextCursor cursor = textCursor();
-    if (cursor.hasSelection() || !cursor.atBlockStart() || cursor.position() == 0)
+    if (cursor.hasSelection())
         return;
-    const QTextCharFormat before = cursor.block().charFormat();
-    if (cursor.charFormat() != before)
-        setCurrentCharFormat(before);
+    QTextCharFormat wanted = cursor.charFormat();
+    if (!m_typingColourSet && cursor.atBlockStart() && cursor.position() > 0)
+        wanted = cursor.block().charFormat();
+    StandInCharacters::unmark(wanted);
+    if (cursor.charFormat() != wanted)
+        setCurrentCharFormat(wanted);
 }
 
 void RichTextBox1::setSelColor(SyntaxColor colour)
@@ -259,7 +263,7 @@ void RichTextBox1::insertPieces(const PieceList &pieces)
     for (const ColouredPiece &piece : pieces) {
         if (piece.colour)
             setCursorColour(cursor, SyntaxPalette::toQColor(*piece.colour));
-        cursor.insertText(toQtText(piece.text));
+        StandInCharacters::insert(cursor, toQtText(piece.text), cursor.charFormat());
     }
     cursor.endEditBlock();
     setTextCursor(cursor);
@@ -342,7 +346,26 @@ void RichTextBox1::insertFromMimeData(const QMimeData *source)
 {
     finishColouring();
     syncTypingFormat();
-    QPlainTextEdit::insertFromMimeData(source);
+    if (!source->hasText() || !StandInCharacters::containsSplitting(source->text())) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    StandInCharacters::insert(cursor, toQtText(source->text()), cursor.charFormat());
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+QMimeData *RichTextBox1::createMimeDataFromSelection() const
+{
+    // Other programs get the characters themselves, not the stand-ins.
+    auto *data = new QMimeData;
+    const QTextCursor cursor = textCursor();
+    data->setText(StandInCharacters::text(document(), cursor.selectionStart(), cursor.selectionEnd(), u"\n"));
+    return data;
 }
 
 int RichTextBox1::lineOfCaret() const

@@ -25,6 +25,8 @@ public:
     QString Text() const;
     // Replaces the whole content (any line-break style); not an undoable step.
     void setText(const QString &text);
+    // The whole content with "\n" line breaks, as a file is written from.
+    QString fileText() const;
     // Length of Text() without building it.
     qsizetype textLength() const;
 
@@ -103,9 +105,9 @@ protected:
     void inputMethodEvent(QInputMethodEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    QMimeData *createMimeDataFromSelection() const override;
 
 private:
-    static QString toCrLf(QString text);
     static QString toQtText(const QString &text);
     void setCursorColour(QTextCursor &cursor, const QColor &colour) const;
     void syncTypingFormat();

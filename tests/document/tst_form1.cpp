@@ -30,6 +30,8 @@ private slots:
     void saveAsDialogStartsWithTheLastChosenName_data();
     void saveAsDialogStartsWithTheLastChosenName();
     void saveWritesTheFileOwnEncodingAndBreaks();
+    void breakLikeCharactersSurviveOpenEditSave_data();
+    void breakLikeCharactersSurviveOpenEditSave();
     void failedSaveChangesNothing_data();
     void failedSaveChangesNothing();
     void yesWithFailedSaveKeepsTheWindowOpen();
@@ -211,6 +213,51 @@ void TestForm1::saveWritesTheFileOwnEncodingAndBreaks()
     f.type(QStringLiteral(" "));
     doc->IDM_SAVE();
     QCOMPARE(FrameFixture::readFile(path), QByteArray(" ") + original);
+}
+
+void TestForm1::breakLikeCharactersSurviveOpenEditSave_data()
+{
+    // U+2029, U+FDD0 and U+FDD1 are ordinary characters of a file, not line breaks.
+    QTest::addColumn<QByteArray>("file"); // UTF-8
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("typed");   // keys typed at the caret
+    QTest::addColumn<QString>("pasted");  // then written at the caret through SelText
+    QTest::addColumn<QByteArray>("saved");
+    const QByteArray ps = "\xe2\x80\xa9";
+    const QByteArray fdd0 = "\xef\xb7\x90";
+    const QByteArray fdd1 = "\xef\xb7\x91";
+    const QByteArray pua = "\xef\xa3\xb0"; // U+F8F0, a private-use character
+    QTest::newRow("a|b unedited") << "a" + ps + "b\r\n" << 0 << "" << "" << "a" + ps + "b\r\n";
+    QTest::newRow("x typed before |") << "a" + ps + "b" << 1 << "x" << "" << "ax" + ps + "b";
+    QTest::newRow("y typed after |") << "a" + ps + "b" << 2 << "y" << "" << "a" + ps + "yb";
+    QTest::newRow("<p>FDD0</p>FDD1 unedited") << "<p>" + fdd0 + "</p>" + fdd1 << 0 << "" << "" << "<p>" + fdd0 + "</p>" + fdd1;
+    QTest::newRow("| and FDD0 pasted between a and b") << QByteArray("a\xc3\xa9" "b") << 1 << "" << QString(QChar(0x2029)) + QChar(0xFDD0)
+                                                     << "a" + ps + fdd0 + "\xc3\xa9" "b";
+    QTest::newRow("private-use character beside | stays itself") << pua + ps + pua << 1 << "z" << "" << pua + "z" + ps + pua;
+    QTest::newRow("| on the second line, line breaks kept") << "a\r\n" + ps + "\r\nb" << 3 << "" << "" << "a\r\n" + ps + "\r\nb";
+}
+
+void TestForm1::breakLikeCharactersSurviveOpenEditSave()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, caret);
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QByteArray, saved);
+    FrameFixture f;
+    const QString path = f.writeFile(QStringLiteral("p.html"), file);
+    Form1 *doc = f.openFile(path);
+    RichTextBox1 *box = doc->richTextBox1();
+    QCOMPARE(box->Text(), QString::fromUtf8(file));
+    QCOMPARE(box->document()->blockCount(), int(file.count("\n")) + 1);
+    box->setSelStart(caret);
+    QTest::keyClicks(box, typed);
+    if (!pasted.isEmpty())
+        box->setSelText(pasted);
+    QCOMPARE(box->Text(), QString::fromUtf8(saved));
+    doc->IDM_SAVE();
+    QVERIFY(f.seam.messages.isEmpty());
+    QCOMPARE(FrameFixture::readFile(path), saved);
 }
 
 void TestForm1::failedSaveChangesNothing_data()

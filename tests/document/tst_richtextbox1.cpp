@@ -1,5 +1,6 @@
 #include "document/richtextbox1.h"
 
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -26,6 +27,8 @@ private slots:
     void shiftEnterMakesARealLineBreak();
     void sendKeysReachesTheFocusedControl();
     void lineTextIsCutAt255();
+    void breakLikeCharactersSurviveEditing_data();
+    void breakLikeCharactersSurviveEditing();
 };
 
 void TestRichTextBox1::offsetsRoundTrip_data()
@@ -305,6 +308,55 @@ void TestRichTextBox1::lineTextIsCutAt255()
     box.setText(QStringLiteral("first\r\n") + QString(300, QLatin1Char('x')));
     QCOMPARE(box.lineText(0), QStringLiteral("first"));
     QCOMPARE(box.lineText(1).size(), 255);
+}
+
+void TestRichTextBox1::breakLikeCharactersSurviveEditing_data()
+{
+    // "a", U+2029, "b", U+FDD0, "c" on one line, then "d" on the next.
+    QTest::addColumn<QString>("keys"); // after the caret is put at offset 1: D delete, Z undo, Y redo, X cut, V paste, C copy, letters typed
+    QTest::addColumn<QString>("text"); // "|" and "#" stand for U+2029 and U+FDD0
+    QTest::addColumn<QString>("clipboard");
+    QTest::newRow("deleted, then undone") << "DZ" << "a|b#c\r\nd" << "";
+    QTest::newRow("deleted, undone, redone") << "DZY" << "ab#c\r\nd" << "";
+    QTest::newRow("typed over, then undone twice") << "SqZZ" << "a|b#c\r\nd" << "";
+    QTest::newRow("cut and pasted after c") << "SSSXEV" << "ac|b#\r\nd" << "|b#";
+    QTest::newRow("copied: the clipboard holds the characters") << "SSSSSSC" << "a|b#c\r\nd" << "|b#c\nd";
+    QTest::newRow("pasted twice") << "SSCEVV" << "a|b#c|b|b\r\nd" << "|b";
+    QTest::newRow("recoloured after an edit") << "qR" << "aq|b#c\r\nd" << "";
+}
+
+void TestRichTextBox1::breakLikeCharactersSurviveEditing()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    QFETCH(QString, clipboard);
+    const auto real = [](QString t) {
+        return t.replace(QLatin1Char('|'), QChar(0x2029)).replace(QLatin1Char('#'), QChar(0xFDD0));
+    };
+    RichTextBox1 box;
+    box.show();
+    box.setFocus();
+    box.setText(real(QStringLiteral("a|b#c\r\nd")));
+    QCOMPARE(box.document()->blockCount(), 2);
+    QGuiApplication::clipboard()->clear();
+    box.setSelStart(1);
+    for (QChar key : keys) {
+        switch (key.unicode()) {
+        case 'D': QTest::keyClick(&box, Qt::Key_Delete); break;
+        case 'Z': QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier); break;
+        case 'Y': QTest::keyClick(&box, Qt::Key_Y, Qt::ControlModifier); break;
+        case 'X': QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier); break;
+        case 'C': QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier); break;
+        case 'V': QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier); break;
+        case 'S': QTest::keyClick(&box, Qt::Key_Right, Qt::ShiftModifier); break;
+        case 'E': QTest::keyClick(&box, Qt::Key_End); break;
+        case 'R': box.applyColourRuns({{0, 10, SyntaxColor::Blue}}); break;
+        default: QTest::keyClick(&box, key.toLatin1()); break;
+        }
+    }
+    QCOMPARE(box.Text(), real(text));
+    QCOMPARE(box.fileText(), real(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QCOMPARE(QGuiApplication::clipboard()->text(), real(clipboard));
 }
 
 QTEST_MAIN(TestRichTextBox1)
