@@ -33,9 +33,19 @@ public:
     void textChanged(qsizetype position, qsizetype removed, qsizetype added);
 
 private:
+    // What an edit before a run's colour is written leaves of it; a run the
+    // edit falls inside keeps its head in place and its tail moves behind the
+    // edit.
+    static ColourRun shiftRun(ColourRun &run, qsizetype position, qsizetype removed, qsizetype added);
     void applyChunk(QTextDocument *document, qsizetype chunk);
 
+    struct Tail {
+        qsizetype chunk; // written with this chunk
+        ColourRun run;
+    };
+
     ColourRuns m_runs;
+    std::vector<Tail> m_tails;
     std::vector<bool> m_done;
     qsizetype m_chunksLeft = 0;
     qsizetype m_next = 0;

@@ -374,18 +374,12 @@ int Form1::NoSaveCheck(int mode, const QString &fn)
 
 bool Form1::writeTo(const QString &path)
 {
-    QString text = m_richTextBox1->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    const DocumentFile::WriteResult result = DocumentFile::write(path, text, m_fileFormat);
+    const DocumentFile::WriteResult result = DocumentFile::write(path, m_richTextBox1->fileText(), m_fileFormat);
     if (!result.ok) {
         DialogSeam::warning(this, QStringLiteral("注意"), result.error);
-        if (result.unencodablePosition >= 0) {
-            // Show the user the character that stopped the save.
-            QTextCursor cursor = m_richTextBox1->textCursor();
-            cursor.setPosition(int(result.unencodablePosition));
-            cursor.setPosition(int(result.unencodablePosition) + 1, QTextCursor::KeepAnchor);
-            m_richTextBox1->setTextCursor(cursor);
-        }
+        // Show the user the character that stopped the save.
+        if (result.unencodablePosition >= 0)
+            m_richTextBox1->selectCharacterAt(int(result.unencodablePosition));
         return false;
     }
     m_fileFormat = result.format;
@@ -411,9 +405,11 @@ void Form1::IDM_SAVEAS()
 
 void Form1::SaveAsFile()
 {
+    // The name field offers the name last chosen here; the first time it is
+    // empty, in the document's folder (or the working folder for an untitled one).
     QString start = m_lastSaveName;
     if (start.isEmpty())
-        start = FPath.isEmpty() ? m_frame->WorkDir : FPath;
+        start = FPath.isEmpty() ? m_frame->WorkDir : DocumentCaption::folderOf(FPath);
     const QString path = DialogSeam::instance().saveFileName(
         this, QStringLiteral("ファイルの保存"), QStringLiteral("HTMLファイル(*.html;*.htm)|*.html;*.htm"), start);
     if (path.isEmpty())
@@ -444,11 +440,11 @@ void Form1::IDM_FILECLOSE()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    if (!m_closeAnswered) {
-        xax = 0;
-        if (NoSaveCheck(1, windowTitle()) == -1)
-            xax = 1;
-    }
+    // A close already asked about goes ahead; an xax left from an earlier
+    // cancelled close must not stop it.
+    xax = 0;
+    if (!m_closeAnswered && NoSaveCheck(1, windowTitle()) == -1)
+        xax = 1;
     m_closeAnswered = false;
     if (xax == 1) {
         deletePreviewFiles();

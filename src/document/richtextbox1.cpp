@@ -1,6 +1,7 @@
 #include "document/richtextbox1.h"
 
 #include "document/indentinglayout.h"
+#include "document/standincharacters.h"
 #include "shared/droppedfiles.h"
 #include "shared/syntaxpalette.h"
 
@@ -29,15 +30,10 @@ RichTextBox1::RichTextBox1(QWidget *parent)
         emit Change();
     });
     connect(document(), &QTextDocument::contentsChange, this, &RichTextBox1::onContentsChange);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] { m_typingColourSet = false; });
     m_idleColouring.setSingleShot(true);
     m_idleColouring.setInterval(0);
     connect(&m_idleColouring, &QTimer::timeout, this, &RichTextBox1::colourIdleChunk);
-}
-
-QString RichTextBox1::toCrLf(QString text)
-{
-    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    return text;
 }
 
 QString RichTextBox1::toQtText(const QString &text)
@@ -63,7 +59,7 @@ QString RichTextBox1::Text() const
 {
     if (!m_textValid) {
         // toPlainText() would turn no-break spaces into blanks; the raw text keeps them.
-        m_textCache = toCrLf(document()->toRawText());
+        m_textCache = StandInCharacters::text(document(), 0, INT_MAX, u"\r\n");
         m_textValid = true;
     }
     return m_textCache;
@@ -75,10 +71,15 @@ void RichTextBox1::setText(const QString &text)
     m_colouring.clear();
     // Straight into the document: the widget's own setPlainText() costs about
     // a tenth more on a large page for bookkeeping done here by hand.
-    document()->setPlainText(toQtText(text));
+    StandInCharacters::setContent(document(), toQtText(text));
     QTextCursor start(document());
     setTextCursor(start);
     setCurrentCharFormat(QTextCharFormat());
+}
+
+QString RichTextBox1::fileText() const
+{
+    return StandInCharacters::text(document(), 0, INT_MAX, u"\n");
 }
 
 qsizetype RichTextBox1::textLength() const
@@ -159,20 +160,24 @@ void RichTextBox1::setSelLength(qsizetype length)
 
 QString RichTextBox1::SelText() const
 {
-    return toCrLf(textCursor().selectedText());
+    const QTextCursor cursor = textCursor();
+    return StandInCharacters::text(document(), cursor.selectionStart(), cursor.selectionEnd(), u"\r\n");
 }
 
 void RichTextBox1::setSelText(const QString &text)
 {
     finishColouring();
+    syncTypingFormat();
     QTextCursor cursor = textCursor();
-    cursor.insertText(toQtText(text));
+    StandInCharacters::insert(cursor, toQtText(text), cursor.charFormat());
     setTextCursor(cursor);
 }
 
 QColor RichTextBox1::SelColor() const
 {
-    const_cast<RichTextBox1 *>(this)->finishColouring();
+    auto *self = const_cast<RichTextBox1 *>(this);
+    self->finishColouring();
+    self->syncTypingFormat();
     const QTextCharFormat format = textCursor().charFormat();
     if (format.hasProperty(QTextFormat::ForegroundBrush))
         return format.foreground().color();
@@ -191,6 +196,7 @@ void RichTextBox1::setCursorColour(QTextCursor &cursor, const QColor &colour) co
         return;
     }
     QTextCharFormat format = cursor.charFormat();
+    StandInCharacters::unmark(format);
     if (colour.isValid())
         format.setForeground(colour);
     else
@@ -201,9 +207,29 @@ void RichTextBox1::setCursorColour(QTextCursor &cursor, const QColor &colour) co
 void RichTextBox1::setSelColor(const QColor &colour)
 {
     finishColouring();
+    syncTypingFormat();
     QTextCursor cursor = textCursor();
     setCursorColour(cursor, colour);
     setTextCursor(cursor);
+    if (!cursor.hasSelection())
+        m_typingColourSet = true;
+}
+
+void RichTextBox1::syncTypingFormat()
+{
+    // At the start of a line Qt takes the format of the character after the
+    // caret; ours is the one before it, the line break, unless a typing
+    // colour was set right here.
+    // Text typed beside a stand-in never takes over its mark.
+    const QTextCursor cursor = textCursor();
+    if (cursor.hasSelection())
+        return;
+    QTextCharFormat wanted = cursor.charFormat();
+    if (!m_typingColourSet && cursor.atBlockStart() && cursor.position() > 0)
+        wanted = cursor.block().charFormat();
+    StandInCharacters::unmark(wanted);
+    if (cursor.charFormat() != wanted)
+        setCurrentCharFormat(wanted);
 }
 
 void RichTextBox1::setSelColor(SyntaxColor colour)
@@ -250,6 +276,7 @@ bool RichTextBox1::isParagraphIndented(int line) const
 void RichTextBox1::insertPieces(const PieceList &pieces)
 {
     finishColouring();
+    syncTypingFormat();
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     if (cursor.hasSelection())
@@ -264,7 +291,7 @@ void RichTextBox1::writePieces(QTextCursor &cursor, const PieceList &pieces) con
     for (const ColouredPiece &piece : pieces) {
         if (piece.colour)
             setCursorColour(cursor, SyntaxPalette::toQColor(*piece.colour));
-        cursor.insertText(toQtText(piece.text));
+        StandInCharacters::insert(cursor, toQtText(piece.text), cursor.charFormat());
     }
 }
 
@@ -329,9 +356,10 @@ void RichTextBox1::onContentsChange(int position, int removed, int added)
     if (m_formatting || !m_colouring.pending())
         return;
     // An edit that no hook saw coming: keep the waiting runs in step with the
-    // text and write them now, before anything else moves.
+    // text. They are written later, not from inside the document's own
+    // change notice.
     m_colouring.textChanged(position, removed, added);
-    finishColouring();
+    m_idleColouring.start();
 }
 
 void RichTextBox1::paintEvent(QPaintEvent *event)
@@ -349,6 +377,7 @@ void RichTextBox1::paintEvent(QPaintEvent *event)
 void RichTextBox1::inputMethodEvent(QInputMethodEvent *event)
 {
     finishColouring();
+    syncTypingFormat();
     QPlainTextEdit::inputMethodEvent(event);
 }
 
@@ -365,7 +394,27 @@ void RichTextBox1::contextMenuEvent(QContextMenuEvent *event)
 void RichTextBox1::insertFromMimeData(const QMimeData *source)
 {
     finishColouring();
-    QPlainTextEdit::insertFromMimeData(source);
+    syncTypingFormat();
+    if (!source->hasText() || !StandInCharacters::containsSplitting(source->text())) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    StandInCharacters::insert(cursor, toQtText(source->text()), cursor.charFormat());
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+QMimeData *RichTextBox1::createMimeDataFromSelection() const
+{
+    // Other programs get the characters themselves, not the stand-ins.
+    auto *data = new QMimeData;
+    const QTextCursor cursor = textCursor();
+    data->setText(StandInCharacters::text(document(), cursor.selectionStart(), cursor.selectionEnd(), u"\n"));
+    return data;
 }
 
 int RichTextBox1::lineOfCaret() const
@@ -398,6 +447,22 @@ void RichTextBox1::printTo(QPrinter *printer) const
     document()->print(printer);
 }
 
+void RichTextBox1::selectCharacterAt(int position)
+{
+    const QTextDocument *doc = document();
+    const int last = doc->characterCount() - 1;
+    position = qBound(0, position, last);
+    if (position > 0 && doc->characterAt(position).isLowSurrogate() && doc->characterAt(position - 1).isHighSurrogate())
+        --position;
+    int end = qMin(position + 1, last);
+    if (end < last && doc->characterAt(position).isHighSurrogate() && doc->characterAt(end).isLowSurrogate())
+        ++end;
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(position);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
 void RichTextBox1::Undo()
 {
     undo();
@@ -405,9 +470,11 @@ void RichTextBox1::Undo()
 
 void RichTextBox1::SendKeys(const QString &keys)
 {
-    QWidget *target = QApplication::focusWidget();
+    // The application's focus widget is none while no window is active, yet
+    // the window keeps the widget it will give the keys to.
+    QWidget *target = window()->focusWidget();
     if (!target)
-        return;
+        target = this;
     auto post = [target](int key, const QString &text) {
         QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
         QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
@@ -429,6 +496,7 @@ void RichTextBox1::SendKeys(const QString &keys)
 void RichTextBox1::keyPressEvent(QKeyEvent *event)
 {
     finishColouring();
+    syncTypingFormat();
     bool swallow = false;
     emit KeyDown(event, &swallow);
     if (swallow) {

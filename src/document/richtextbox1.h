@@ -26,6 +26,8 @@ public:
     QString Text() const;
     // Replaces the whole content (any line-break style); not an undoable step.
     void setText(const QString &text);
+    // The whole content with "\n" line breaks, as a file is written from.
+    QString fileText() const;
     // Length of Text() without building it.
     qsizetype textLength() const;
     // The character at an offset, CR and LF included, without building Text();
@@ -79,10 +81,15 @@ public:
     void printTo(QPrinter *printer) const;
     void Undo();
 
-    // Queues key presses to the widget that has the focus; handled after the
+    // Queues key presses to the widget that has the focus in this control's
+    // window (even while another program has the keyboard); handled after the
     // current handler returns, by the same handlers as typed keys. Understands
     // "{BS}" and plain characters.
-    static void SendKeys(const QString &keys);
+    void SendKeys(const QString &keys);
+
+    // Selects the whole character at a Qt position: both halves of a
+    // character outside the basic plane.
+    void selectCharacterAt(int position);
 
     // Offset (CR LF counted twice) <-> Qt position.
     int positionFromOffset(qsizetype offset) const;
@@ -107,12 +114,13 @@ protected:
     void inputMethodEvent(QInputMethodEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    QMimeData *createMimeDataFromSelection() const override;
 
 private:
-    static QString toCrLf(QString text);
     static QString toQtText(const QString &text);
     void setCursorColour(QTextCursor &cursor, const QColor &colour) const;
     void writePieces(QTextCursor &cursor, const PieceList &pieces) const;
+    void syncTypingFormat();
     void colourIdleChunk();
     void onContentsChange(int position, int removed, int added);
 
@@ -122,4 +130,6 @@ private:
     QTimer m_idleColouring;
     // Set while colours are written, which is no change of the content.
     bool m_formatting = false;
+    // A typing colour was set at the caret since it last moved.
+    bool m_typingColourSet = false;
 };

@@ -162,7 +162,7 @@ bool AttributeCompletion::onFilterKey(QKeyEvent *event)
         hidePopup();
         source->insertPieces({{name, std::nullopt}});
         // Reopens the list for the next attribute.
-        RichTextBox1::SendKeys(QStringLiteral(" "));
+        m_form->richTextBox1()->SendKeys(QStringLiteral(" "));
         filter->clear();
         return true;
     }
@@ -172,7 +172,7 @@ bool AttributeCompletion::onFilterKey(QKeyEvent *event)
         returnToSource();
         hidePopup();
         // Takes back the blank that opened the list.
-        RichTextBox1::SendKeys(QStringLiteral("{BS}"));
+        m_form->richTextBox1()->SendKeys(QStringLiteral("{BS}"));
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: {

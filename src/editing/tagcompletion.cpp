@@ -144,7 +144,7 @@ bool TagCompletion::onFilterKey(QKeyEvent *event)
         hidePopup();
         returnToSource();
         // Takes back the "<" that opened the list.
-        RichTextBox1::SendKeys(QStringLiteral("{BS}"));
+        m_form->richTextBox1()->SendKeys(QStringLiteral("{BS}"));
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -190,7 +190,7 @@ void TagCompletion::filterSpace()
     m_form->richTextBox1()->insertPieces(tag.pieces);
     // The blank reaches the source's own blank handling, which opens the
     // attribute list of the tag.
-    RichTextBox1::SendKeys(QStringLiteral(" "));
+    m_form->richTextBox1()->SendKeys(QStringLiteral(" "));
     m_form->TagName = tag.tagName;
     filter->clear();
 }
@@ -226,7 +226,7 @@ void TagCompletion::filterGreater()
     returnToSource();
     writeTag(filter->text());
     // The source's ">" handling closes the tag in black and hides the list.
-    RichTextBox1::SendKeys(QStringLiteral(">"));
+    m_form->richTextBox1()->SendKeys(QStringLiteral(">"));
     filter->clear();
     m_form->TagBegin = 0;
 }

@@ -247,10 +247,12 @@ void MDIForm1::startUp(const QString &commandLine)
 {
     Module1::EditEnabled = true;
     Module1::DocNumber = 1;
-    if (commandLine.isEmpty())
-        CreateNewForm(QStringLiteral("New"), DocumentKind::hyperText());
-    else
+    if (!commandLine.isEmpty())
         DragFileOpen(commandLine);
+    // Start-up always ends with a document: a file that could not be read
+    // leaves its message and an untitled page in its place.
+    if (documents().isEmpty())
+        CreateNewForm(QStringLiteral("New"), DocumentKind::hyperText());
     WorkDir = m_toolbar3->filePath();
 }
 
@@ -485,22 +487,25 @@ void MDIForm1::IDM_ALLCLOSE()
             return;
         }
         form->setCloseAnswered(true);
-        if (QMdiSubWindow *sub = subWindowOf(form))
-            sub->close();
-        else
-            form->close();
+        QMdiSubWindow *sub = subWindowOf(form);
+        if (!(sub ? sub->close() : form->close())) {
+            Ext = -1;
+            return;
+        }
     }
 }
 
 void MDIForm1::IDM_EXIT()
 {
     IDM_ALLCLOSE();
-    if (Ext == -1) {
+    if (Ext == -1 || !documents().isEmpty()) {
         Ext = 0;
         return;
     }
+    // Every document was asked and closed: the frame's own close finds none
+    // left to ask, and the program ends without trying the windows again.
     close();
-    QApplication::quit();
+    QCoreApplication::exit(0);
 }
 
 void MDIForm1::closeEvent(QCloseEvent *event)

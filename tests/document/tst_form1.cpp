@@ -27,10 +27,15 @@ private slots:
     void closeBoxAsksTheSameQuestion();
     void saveAsGivesHyperTextCaptionAndKeepsTheTab();
     void cancelledSaveAsKeepsThePath();
+    void saveAsDialogStartsWithTheLastChosenName_data();
+    void saveAsDialogStartsWithTheLastChosenName();
     void saveWritesTheFileOwnEncodingAndBreaks();
+    void breakLikeCharactersSurviveOpenEditSave_data();
+    void breakLikeCharactersSurviveOpenEditSave();
     void failedSaveChangesNothing_data();
     void failedSaveChangesNothing();
     void yesWithFailedSaveKeepsTheWindowOpen();
+    void unencodableCharacterStopsTheSave_data();
     void unencodableCharacterStopsTheSave();
     void closeDeletesThePreviewFileEvenWhenCancelled();
     void squeezedWindowKeepsItsEditSize();
@@ -150,6 +155,53 @@ void TestForm1::cancelledSaveAsKeepsThePath()
     QCOMPARE(FrameFixture::readFile(path), QByteArray("new old"));
 }
 
+void TestForm1::saveAsDialogStartsWithTheLastChosenName_data()
+{
+    // "sub/page.html": an opened file in the sub folder; "": untitled.
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QStringList>("chosen");  // the answer of each save-as dialog in turn; "" cancels
+    QTest::addColumn<QStringList>("offered"); // where each dialog starts; "/" ends a folder with no name in it
+    QTest::newRow("opened file: its folder, no name")
+        << "sub/page.html" << QStringList{""} << QStringList{"sub/"};
+    QTest::newRow("opened file: then the name chosen last")
+        << "sub/page.html" << QStringList{"a.html", "b.html", ""} << QStringList{"sub/", "a.html", "b.html"};
+    QTest::newRow("untitled: the working folder, no name") << "" << QStringList{""} << QStringList{"sub/"};
+    QTest::newRow("cancelled dialog chooses nothing")
+        << "sub/page.html" << QStringList{"", "c.html", ""} << QStringList{"sub/", "sub/", "c.html"};
+}
+
+void TestForm1::saveAsDialogStartsWithTheLastChosenName()
+{
+    QFETCH(QString, document);
+    QFETCH(QStringList, chosen);
+    QFETCH(QStringList, offered);
+    FrameFixture f;
+    QDir(f.dir.path()).mkdir(QStringLiteral("sub"));
+    const QString other = f.writeFile(QStringLiteral("sub/other.html"), "x");
+    Form1 *doc = f.active();
+    if (document.isEmpty())
+        f.frame->moveFolderView(other); // the working folder view shows sub/
+    else
+        doc = f.openFile(f.writeFile(document, "<p>"));
+    for (const QString &name : chosen) {
+        f.seam.saveNames << (name.isEmpty() ? QString() : f.path(name));
+        doc->IDM_SAVEAS();
+    }
+    QStringList starts;
+    for (const TestSeam::FileRequest &request : f.seam.saveRequests)
+        starts << request.startPath;
+    for (QString &path : offered)
+        path = f.path(path.chopped(path.endsWith(QLatin1Char('/')) ? 1 : 0)) + (path.endsWith(QLatin1Char('/')) ? "/" : "");
+    QCOMPARE(starts, offered);
+
+    // Another window remembers its own choice, not this one's.
+    f.frame->IDM_NEWHTML();
+    FrameFixture::settle();
+    f.active()->IDM_SAVEAS();
+    QVERIFY(!QFileInfo(f.seam.saveRequests.last().startPath).isFile());
+    QVERIFY(f.seam.saveRequests.last().startPath.endsWith(QLatin1Char('/')));
+}
+
 void TestForm1::saveWritesTheFileOwnEncodingAndBreaks()
 {
     FrameFixture f;
@@ -161,6 +213,51 @@ void TestForm1::saveWritesTheFileOwnEncodingAndBreaks()
     f.type(QStringLiteral(" "));
     doc->IDM_SAVE();
     QCOMPARE(FrameFixture::readFile(path), QByteArray(" ") + original);
+}
+
+void TestForm1::breakLikeCharactersSurviveOpenEditSave_data()
+{
+    // U+2029, U+FDD0 and U+FDD1 are ordinary characters of a file, not line breaks.
+    QTest::addColumn<QByteArray>("file"); // UTF-8
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("typed");   // keys typed at the caret
+    QTest::addColumn<QString>("pasted");  // then written at the caret through SelText
+    QTest::addColumn<QByteArray>("saved");
+    const QByteArray ps = "\xe2\x80\xa9";
+    const QByteArray fdd0 = "\xef\xb7\x90";
+    const QByteArray fdd1 = "\xef\xb7\x91";
+    const QByteArray pua = "\xef\xa3\xb0"; // U+F8F0, a private-use character
+    QTest::newRow("a|b unedited") << "a" + ps + "b\r\n" << 0 << "" << "" << "a" + ps + "b\r\n";
+    QTest::newRow("x typed before |") << "a" + ps + "b" << 1 << "x" << "" << "ax" + ps + "b";
+    QTest::newRow("y typed after |") << "a" + ps + "b" << 2 << "y" << "" << "a" + ps + "yb";
+    QTest::newRow("<p>FDD0</p>FDD1 unedited") << "<p>" + fdd0 + "</p>" + fdd1 << 0 << "" << "" << "<p>" + fdd0 + "</p>" + fdd1;
+    QTest::newRow("| and FDD0 pasted between a and b") << QByteArray("a\xc3\xa9" "b") << 1 << "" << QString(QChar(0x2029)) + QChar(0xFDD0)
+                                                     << "a" + ps + fdd0 + "\xc3\xa9" "b";
+    QTest::newRow("private-use character beside | stays itself") << pua + ps + pua << 1 << "z" << "" << pua + "z" + ps + pua;
+    QTest::newRow("| on the second line, line breaks kept") << "a\r\n" + ps + "\r\nb" << 3 << "" << "" << "a\r\n" + ps + "\r\nb";
+}
+
+void TestForm1::breakLikeCharactersSurviveOpenEditSave()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, caret);
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QByteArray, saved);
+    FrameFixture f;
+    const QString path = f.writeFile(QStringLiteral("p.html"), file);
+    Form1 *doc = f.openFile(path);
+    RichTextBox1 *box = doc->richTextBox1();
+    QCOMPARE(box->Text(), QString::fromUtf8(file));
+    QCOMPARE(box->document()->blockCount(), int(file.count("\n")) + 1);
+    box->setSelStart(caret);
+    QTest::keyClicks(box, typed);
+    if (!pasted.isEmpty())
+        box->setSelText(pasted);
+    QCOMPARE(box->Text(), QString::fromUtf8(saved));
+    doc->IDM_SAVE();
+    QVERIFY(f.seam.messages.isEmpty());
+    QCOMPARE(FrameFixture::readFile(path), saved);
 }
 
 void TestForm1::failedSaveChangesNothing_data()
@@ -203,19 +300,33 @@ void TestForm1::yesWithFailedSaveKeepsTheWindowOpen()
     QVERIFY(doc->TextEdit);
 }
 
+void TestForm1::unencodableCharacterStopsTheSave_data()
+{
+    QTest::addColumn<QString>("typed");    // pasted at the start of the second line of "abc", "def"
+    QTest::addColumn<QString>("selected"); // what the caret then selects, named whole in the message
+    QTest::newRow("emoji: both halves selected") << QStringLiteral("😀") << QStringLiteral("😀");
+    QTest::newRow("emoji after kana that fit") << QStringLiteral("かな😀x") << QStringLiteral("😀");
+    QTest::newRow("hangul, one unit") << QStringLiteral("한") << QStringLiteral("한");
+    QTest::newRow("two emoji: the first") << QStringLiteral("🎉😀") << QStringLiteral("🎉");
+}
+
 void TestForm1::unencodableCharacterStopsTheSave()
 {
+    QFETCH(QString, typed);
+    QFETCH(QString, selected);
     FrameFixture f;
-    const QString path = f.writeFile(QStringLiteral("s.html"), "abc\r\n");
+    const QString path = f.writeFile(QStringLiteral("s.html"), "abc\r\ndef");
     Form1 *doc = f.openFile(path);
     doc->richTextBox1()->setSelStart(5);
-    doc->richTextBox1()->setSelText(QStringLiteral("😀"));
+    doc->richTextBox1()->setSelText(typed);
     doc->IDM_SAVE();
     QCOMPARE(f.seam.messages.size(), 1);
     QVERIFY(f.seam.messages.first().text.contains(QStringLiteral("2行目")));
-    QCOMPARE(FrameFixture::readFile(path), QByteArray("abc\r\n"));
+    QVERIFY(f.seam.messages.first().text.contains(QStringLiteral("「") + selected + QStringLiteral("」")));
+    QCOMPARE(FrameFixture::readFile(path), QByteArray("abc\r\ndef"));
     QVERIFY(doc->TextEdit);
-    QCOMPARE(doc->richTextBox1()->SelText(), QStringLiteral("😀").left(1));
+    QCOMPARE(doc->richTextBox1()->SelText(), selected);
+    QCOMPARE(doc->richTextBox1()->SelStart(), 5 + typed.indexOf(selected));
 }
 
 void TestForm1::closeDeletesThePreviewFileEvenWhenCancelled()

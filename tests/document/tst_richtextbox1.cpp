@@ -1,5 +1,6 @@
 #include "document/richtextbox1.h"
 
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -17,6 +18,8 @@ private slots:
     void selTextReplacesSelectionAndMovesCaret();
     void textKeepsNoBreakSpaces();
     void typingColourFollowsSelColor();
+    void colourBeforeTheCaret_data();
+    void colourBeforeTheCaret();
     void insertPiecesColoursEachPieceAndIsOneUndoStep();
     void applyColourRunsIsNotUndoableAndKeepsText();
     void changeEventOnEveryKindOfChange();
@@ -24,6 +27,8 @@ private slots:
     void shiftEnterMakesARealLineBreak();
     void sendKeysReachesTheFocusedControl();
     void lineTextIsCutAt255();
+    void breakLikeCharactersSurviveEditing_data();
+    void breakLikeCharactersSurviveEditing();
 };
 
 void TestRichTextBox1::offsetsRoundTrip_data()
@@ -128,6 +133,75 @@ void TestRichTextBox1::typingColourFollowsSelColor()
     QCOMPARE(box.SelColor(), QColor(0, 0, 0));
 }
 
+namespace {
+const QList<QPair<QChar, QColor>> kLetters = {{'K', QColor(0, 0, 0)}, {'B', QColor(0, 0, 255)},
+                                              {'G', QColor(0, 150, 0)}, {'R', QColor(255, 0, 0)},
+                                              {'P', QColor(50, 0, 170)}};
+QColor colourOf(QChar letter)
+{
+    for (const auto &entry : kLetters)
+        if (entry.first == letter)
+            return entry.second;
+    return QColor();
+}
+QChar letterOf(const QColor &colour)
+{
+    for (const auto &entry : kLetters)
+        if (entry.second == colour)
+            return entry.first;
+    return QLatin1Char('?');
+}
+}
+
+void TestRichTextBox1::colourBeforeTheCaret_data()
+{
+    // "ab", a line break, "cd": one colour letter for each of the five.
+    QTest::addColumn<QString>("colours");
+    QTest::addColumn<qsizetype>("from"); // the caret comes from here
+    QTest::addColumn<qsizetype>("caret");
+    QTest::addColumn<QString>("typing"); // a typing colour set at the caret, or none
+    QTest::addColumn<QChar>("read");     // SelColor, which a typed "x" then takes
+    QTest::newRow("line start reads the line break, not the c after it") << "BBPKK" << qsizetype(6) << qsizetype(4) << "" << QChar('P');
+    QTest::newRow("line start reached from above") << "BBPKK" << qsizetype(0) << qsizetype(4) << "" << QChar('P');
+    QTest::newRow("line end reads the last character") << "BBPKK" << qsizetype(5) << qsizetype(2) << "" << QChar('B');
+    QTest::newRow("inside a line reads the character before") << "BBPKR" << qsizetype(0) << qsizetype(5) << "" << QChar('K');
+    QTest::newRow("typing colour set at a line start wins") << "BBPKK" << qsizetype(0) << qsizetype(4) << "G" << QChar('G');
+    QTest::newRow("typing colour equal to the c after still wins") << "BBPKK" << qsizetype(0) << qsizetype(4) << "K" << QChar('K');
+    QTest::newRow("start of the text: nothing before, the first character") << "RBPKK" << qsizetype(3) << qsizetype(0) << "" << QChar('R');
+}
+
+void TestRichTextBox1::colourBeforeTheCaret()
+{
+    QFETCH(QString, colours);
+    QFETCH(qsizetype, from);
+    QFETCH(qsizetype, caret);
+    QFETCH(QString, typing);
+    QFETCH(QChar, read);
+    RichTextBox1 box;
+    box.show();
+    box.setFocus();
+    box.setText(QStringLiteral("ab\r\ncd"));
+    ColourRuns runs;
+    for (int i = 0; i < colours.size(); ++i) {
+        const QChar letter = colours.at(i);
+        const SyntaxColor colour = letter == 'K' ? SyntaxColor::Black : letter == 'B' ? SyntaxColor::Blue
+                                 : letter == 'G' ? SyntaxColor::Green : letter == 'R' ? SyntaxColor::Red
+                                                 : SyntaxColor::Purple;
+        runs.push_back({i, 1, colour});
+    }
+    box.applyColourRuns(runs);
+    box.setSelStart(from);
+    box.setSelStart(caret);
+    if (!typing.isEmpty())
+        box.setSelColor(colourOf(typing.at(0)));
+    QCOMPARE(letterOf(box.SelColor()), read);
+    QTest::keyClick(&box, Qt::Key_X);
+    QCOMPARE(box.Text(), QStringLiteral("ab\r\ncd").insert(caret, QLatin1Char('x')));
+    box.setSelStart(caret + 2);
+    box.setSelStart(caret + 1);
+    QCOMPARE(letterOf(box.SelColor()), read);
+}
+
 void TestRichTextBox1::insertPiecesColoursEachPieceAndIsOneUndoStep()
 {
     RichTextBox1 box;
@@ -222,7 +296,7 @@ void TestRichTextBox1::sendKeysReachesTheFocusedControl()
     box.setFocus();
     QVERIFY(QTest::qWaitForWindowActive(&box));
     QTest::keyClicks(&box, QStringLiteral("abc"));
-    RichTextBox1::SendKeys(QStringLiteral("{BS} >"));
+    box.SendKeys(QStringLiteral("{BS} >"));
     QCOMPARE(box.Text(), QStringLiteral("abc")); // queued, not yet handled
     QCoreApplication::processEvents();
     QCOMPARE(box.Text(), QStringLiteral("ab >"));
@@ -234,6 +308,55 @@ void TestRichTextBox1::lineTextIsCutAt255()
     box.setText(QStringLiteral("first\r\n") + QString(300, QLatin1Char('x')));
     QCOMPARE(box.lineText(0), QStringLiteral("first"));
     QCOMPARE(box.lineText(1).size(), 255);
+}
+
+void TestRichTextBox1::breakLikeCharactersSurviveEditing_data()
+{
+    // "a", U+2029, "b", U+FDD0, "c" on one line, then "d" on the next.
+    QTest::addColumn<QString>("keys"); // after the caret is put at offset 1: D delete, Z undo, Y redo, X cut, V paste, C copy, letters typed
+    QTest::addColumn<QString>("text"); // "|" and "#" stand for U+2029 and U+FDD0
+    QTest::addColumn<QString>("clipboard");
+    QTest::newRow("deleted, then undone") << "DZ" << "a|b#c\r\nd" << "";
+    QTest::newRow("deleted, undone, redone") << "DZY" << "ab#c\r\nd" << "";
+    QTest::newRow("typed over, then undone twice") << "SqZZ" << "a|b#c\r\nd" << "";
+    QTest::newRow("cut and pasted after c") << "SSSXEV" << "ac|b#\r\nd" << "|b#";
+    QTest::newRow("copied: the clipboard holds the characters") << "SSSSSSC" << "a|b#c\r\nd" << "|b#c\nd";
+    QTest::newRow("pasted twice") << "SSCEVV" << "a|b#c|b|b\r\nd" << "|b";
+    QTest::newRow("recoloured after an edit") << "qR" << "aq|b#c\r\nd" << "";
+}
+
+void TestRichTextBox1::breakLikeCharactersSurviveEditing()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    QFETCH(QString, clipboard);
+    const auto real = [](QString t) {
+        return t.replace(QLatin1Char('|'), QChar(0x2029)).replace(QLatin1Char('#'), QChar(0xFDD0));
+    };
+    RichTextBox1 box;
+    box.show();
+    box.setFocus();
+    box.setText(real(QStringLiteral("a|b#c\r\nd")));
+    QCOMPARE(box.document()->blockCount(), 2);
+    QGuiApplication::clipboard()->clear();
+    box.setSelStart(1);
+    for (QChar key : keys) {
+        switch (key.unicode()) {
+        case 'D': QTest::keyClick(&box, Qt::Key_Delete); break;
+        case 'Z': QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier); break;
+        case 'Y': QTest::keyClick(&box, Qt::Key_Y, Qt::ControlModifier); break;
+        case 'X': QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier); break;
+        case 'C': QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier); break;
+        case 'V': QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier); break;
+        case 'S': QTest::keyClick(&box, Qt::Key_Right, Qt::ShiftModifier); break;
+        case 'E': QTest::keyClick(&box, Qt::Key_End); break;
+        case 'R': box.applyColourRuns({{0, 10, SyntaxColor::Blue}}); break;
+        default: QTest::keyClick(&box, key.toLatin1()); break;
+        }
+    }
+    QCOMPARE(box.Text(), real(text));
+    QCOMPARE(box.fileText(), real(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QCOMPARE(QGuiApplication::clipboard()->text(), real(clipboard));
 }
 
 QTEST_MAIN(TestRichTextBox1)

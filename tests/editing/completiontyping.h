@@ -20,7 +20,7 @@ struct CompletionTyping {
             {"{UP}", Qt::Key_Up}, {"{DOWN}", Qt::Key_Down}, {"{PGUP}", Qt::Key_PageUp},
             {"{PGDN}", Qt::Key_PageDown}, {"{ESC}", Qt::Key_Escape}};
         for (qsizetype i = 0; i < keys.size(); ++i) {
-            QWidget *target = QApplication::focusWidget();
+            QWidget *target = focusWidget();
             QVERIFY2(target, "no widget has the focus");
             auto key = std::find_if(named.begin(), named.end(), [&](const auto &k) { return keys.mid(i).startsWith(k.first); });
             if (key != named.end()) {
@@ -82,9 +82,18 @@ struct CompletionTyping {
         return out;
     }
 
+    // The widget keys go to: the application's focus, or while no window is
+    // active, the one the frame will give the focus back to.
+    static QWidget *focusWidget()
+    {
+        if (QWidget *w = QApplication::focusWidget())
+            return w;
+        return MDIForm1::instance() ? MDIForm1::instance()->focusWidget() : nullptr;
+    }
+
     static QString focusName()
     {
-        const QWidget *w = QApplication::focusWidget();
+        const QWidget *w = focusWidget();
         return w ? w->objectName() : QStringLiteral("(none)");
     }
 

@@ -50,6 +50,8 @@ void TestAttributeCompletion::keysWriteAttributesInTheirColours_data()
     QTest::newRow("down picks the next") << true << "<hr co{DOWN}=" << "<hr noshade=" << "KBBBPPPPPPPP|G" << "RichTextBox1";
     QTest::newRow("picked wins without Check2") << false << "<hr co{DOWN}=" << "<hr noshade=" << "KBBBPPPPPPPP|G" << "RichTextBox1";
     QTest::newRow("down starts at the top") << true << "<hr {DOWN}{DOWN}{UP}=" << "<hr align=" << "KBBBPPPPPP|G" << "RichTextBox1";
+    QTest::newRow("down at the last entry stays there") << true << "<hr {PGDN}{PGDN}{PGDN}{PGDN}{PGDN}{PGDN}{DOWN}{DOWN}=" << "<hr title="
+                                                       << "KBBBPPPPPP|G" << "RichTextBox1";
     QTest::newRow("doctype stays red") << true << "<!doctype h " << "<!doctype html " << "KRRRRRRRRRRRRRR|R" << "Text2";
 }
 
@@ -75,6 +77,7 @@ void TestAttributeCompletion::blankReopensTheTagBeforeTheCaret_data()
     QTest::newRow("after a closing quote") << QByteArray("<img src=\"a.gif\">") << 16 << "img";
     QTest::newRow("in the tag name") << QByteArray("<TABLE>") << 3 << "table";
     QTest::newRow("in an attribute name") << QByteArray("<td width=1>") << 7 << "td";
+    QTest::newRow("at the start of the tag's second line") << QByteArray("<a href=\"x\"\r\n>link</a>") << 13 << "a";
     QTest::newRow("on a later line of the tag") << QByteArray("<img\r\n src=\"a\"\r\n alt=x>") << 20 << "img";
     QTest::newRow("inside a value") << QByteArray("<a href=\"x.html\">") << 12 << "";
     QTest::newRow("plain text") << QByteArray("<p>text</p>") << 5 << "";

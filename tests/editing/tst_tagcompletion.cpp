@@ -12,6 +12,8 @@ class TestTagCompletion : public QObject
 private slots:
     void keysWriteTagsInTheirColours_data();
     void keysWriteTagsInTheirColours();
+    void injectedKeysArriveWithNoActiveWindow_data();
+    void injectedKeysArriveWithNoActiveWindow();
     void chosenTagFillsTheAttributeList_data();
     void chosenTagFillsTheAttributeList();
     void pageKeysMoveByAPage();
@@ -52,6 +54,8 @@ void TestTagCompletion::keysWriteTagsInTheirColours_data()
     QTest::newRow("picked wins without Check1") << false << "<ta{DOWN} " << "<tbody " << "KBBBBBB|P" << "Text2";
     QTest::newRow("up picks the one before") << true << "<tb{UP}{ENTER}" << "<table" << "KBBBBB|B" << "RichTextBox1";
     QTest::newRow("down starts at the top") << true << "<{DOWN}{DOWN}{DOWN} " << "<a " << "KBB|P" << "Text2";
+    QTest::newRow("down at the last entry stays there") << true << "<xmp{DOWN}{DOWN} " << "<xmp " << "KBBBB|P" << "Text2";
+    QTest::newRow("page down runs out at the last entry") << true << "<w{PGDN}{PGDN}{PGDN} " << "<xmp " << "KBBBB|P" << "Text2";
 }
 
 void TestTagCompletion::keysWriteTagsInTheirColours()
@@ -64,6 +68,35 @@ void TestTagCompletion::keysWriteTagsInTheirColours()
     FrameFixture f;
     Form1 *doc = f.active();
     doc->Check(1)->setChecked(check1);
+    CompletionTyping::typeAndCompare(doc, keys, text, colours, focus);
+}
+
+void TestTagCompletion::injectedKeysArriveWithNoActiveWindow_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("colours"); // then "|" and the typing colour afterwards
+    QTest::addColumn<QString>("focus");
+    // Each of these keys makes a handler inject a key of its own.
+    QTest::newRow("space opens the attribute list") << "<ta " << "<table " << "KBBBBBB|P" << "Text2";
+    QTest::newRow("backspace takes back the bracket") << "a<{BS}" << "a" << "K|K" << "RichTextBox1";
+    QTest::newRow("greater in the box ends the tag") << "<b>x" << "<b>x" << "KBKK|K" << "RichTextBox1";
+    QTest::newRow("attribute space reopens the list") << "<table bo " << "<table border " << "KBBBBBBPPPPPPP|P" << "Text2";
+    QTest::newRow("backspace takes back the blank") << "<table {BS}" << "<table" << "KBBBBB|B" << "RichTextBox1";
+}
+
+void TestTagCompletion::injectedKeysArriveWithNoActiveWindow()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    QFETCH(QString, colours);
+    QFETCH(QString, focus);
+    FrameFixture f;
+    Form1 *doc = f.active();
+    doc->richTextBox1()->setFocus();
+    // Another program has the keyboard; the window still gets the keys.
+    QApplication::setActiveWindow(nullptr);
+    QVERIFY(!QApplication::focusWidget());
     CompletionTyping::typeAndCompare(doc, keys, text, colours, focus);
 }
 

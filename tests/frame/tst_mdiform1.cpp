@@ -40,9 +40,14 @@ private slots:
     void closeAllStopsAtCancel();
     void exitAfterCancelledCloseAllDoesNothingMore();
     void closingTheFrameAsksEachDocument();
+    void closeSequencesAskOncePerWindow_data();
+    void closeSequencesAskOncePerWindow();
+    void unreadableCommandLineFileEndsWithAnUntitledDocument_data();
+    void unreadableCommandLineFileEndsWithAnUntitledDocument();
     void lastCloseLeavesOnlyNewAndOpen();
     void toggleEditCommandsFollowsTheOpenButton();
     void droppedFilesOpenOnlyTheFirst();
+    void windowMenuListsTheDocuments_data();
     void windowMenuListsTheDocuments();
     void arrangementsKeepEveryWindowInside_data();
     void arrangementsKeepEveryWindowInside();
@@ -278,6 +283,127 @@ void TestMDIForm1::closingTheFrameAsksEachDocument()
     QCOMPARE(f.seam.messages.size(), 3);
 }
 
+void TestMDIForm1::closeSequencesAskOncePerWindow_data()
+{
+    // Windows [1] [2] [3]: M modified, - unchanged, S modified and then its
+    // close cancelled and the document saved, so it is unchanged again.
+    QTest::addColumn<QString>("windows");
+    QTest::addColumn<QString>("command");  // "close all", "Ctrl+Q", "exit menu", "frame close"
+    QTest::addColumn<QString>("answers");  // Y (and the save dialog names a file), N, C
+    QTest::addColumn<QString>("asked");    // keys of the windows asked, in order
+    QTest::addColumn<QString>("left");     // keys of the windows still open
+    QTest::addColumn<bool>("running");     // the frame still shown
+
+    QTest::newRow("close all: yes, cancel: first saved, rest stay") << "MMM" << "close all" << "YC" << "[1][2]" << "[2][3]" << true;
+    QTest::newRow("close all: no to each closes all") << "M-M" << "close all" << "NN" << "[1][3]" << "" << true;
+    QTest::newRow("close all after a cancelled close: unchanged window closes unasked")
+        << "S--" << "close all" << "" << "" << "" << true;
+    QTest::newRow("close all after a cancelled close: the others closed too") << "-S-" << "close all" << "" << "" << "" << true;
+    QTest::newRow("Ctrl+Q: cancel asks once and keeps all") << "M--" << "Ctrl+Q" << "C" << "[1]" << "[1][2][3]" << true;
+    QTest::newRow("Ctrl+Q: second cancelled, first closed") << "MM-" << "Ctrl+Q" << "NC" << "[1][2]" << "[2][3]" << true;
+    QTest::newRow("Ctrl+Q: no to each ends the program") << "MMM" << "Ctrl+Q" << "NNN" << "[1][2][3]" << "" << false;
+    QTest::newRow("Ctrl+Q after a cancelled close: nothing asked") << "S-S" << "Ctrl+Q" << "" << "" << "" << false;
+    QTest::newRow("Ctrl+Q: yes saves, then ends") << "-M-" << "Ctrl+Q" << "Y" << "[2]" << "" << false;
+    QTest::newRow("exit menu after a cancelled close: cancel asks once") << "SM-" << "exit menu" << "C" << "[2]" << "[2][3]" << true;
+    QTest::newRow("frame close: no, cancel") << "MM-" << "frame close" << "NC" << "[1][2]" << "[2][3]" << true;
+    QTest::newRow("frame close after a cancelled close: nothing asked") << "S--" << "frame close" << "" << "" << "" << false;
+}
+
+void TestMDIForm1::closeSequencesAskOncePerWindow()
+{
+    QFETCH(QString, windows);
+    QFETCH(QString, command);
+    QFETCH(QString, answers);
+    QFETCH(QString, asked);
+    QFETCH(QString, left);
+    QFETCH(bool, running);
+    FrameFixture f;
+    f.frame->IDM_NEWHTML();
+    f.frame->IDM_NEWHTML();
+    FrameFixture::settle();
+    const QList<Form1 *> docs = f.frame->documents();
+    QCOMPARE(docs.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        if (windows.at(i) == QLatin1Char('-'))
+            continue;
+        f.frame->mdiArea()->setActiveSubWindow(f.frame->subWindowOf(docs.at(i)));
+        FrameFixture::settle();
+        f.type(QStringLiteral("<p>"));
+        if (windows.at(i) == QLatin1Char('S')) {
+            f.seam.buttons << QMessageBox::Cancel;
+            docs.at(i)->IDM_FILECLOSE();
+            QCOMPARE(docs.at(i)->xax, 1);
+            f.seam.saveNames << f.path(QStringLiteral("saved%1.html").arg(i + 1));
+            QTest::keyClick(docs.at(i)->richTextBox1(), Qt::Key_S, Qt::ControlModifier);
+            QVERIFY(!docs.at(i)->TextEdit);
+            f.seam.messages.clear();
+        }
+    }
+    for (QChar answer : answers) {
+        if (answer == QLatin1Char('Y')) {
+            f.seam.buttons << QMessageBox::Yes;
+            f.seam.saveNames << f.path(QStringLiteral("yes%1.html").arg(f.seam.saveNames.size()));
+        } else {
+            f.seam.buttons << (answer == QLatin1Char('N') ? QMessageBox::No : QMessageBox::Cancel);
+        }
+    }
+
+    if (command == QLatin1String("close all"))
+        f.frame->IDM_ALLCLOSE();
+    else if (command == QLatin1String("Ctrl+Q"))
+        QTest::keyClick(f.active()->richTextBox1(), Qt::Key_Q, Qt::ControlModifier);
+    else if (command == QLatin1String("exit menu"))
+        f.active()->menuItem(QStringLiteral("IDM_EXIT"))->trigger();
+    else
+        f.frame->close();
+    FrameFixture::settle();
+
+    QString askedKeys;
+    for (const TestSeam::Message &message : f.seam.messages) {
+        QCOMPARE(message.title, QStringLiteral("確認"));
+        askedKeys += message.text.mid(1, 3);
+    }
+    QCOMPARE(askedKeys, asked);
+    QString leftKeys;
+    for (Form1 *doc : f.frame->documents())
+        leftKeys += doc->windowTitle().left(3);
+    QCOMPARE(leftKeys, left);
+    QCOMPARE(f.frame->isVisible(), running);
+    QCOMPARE(f.frame->Ext, command == QLatin1String("close all") && answers.endsWith(QLatin1Char('C')) ? -1 : 0);
+}
+
+void TestMDIForm1::unreadableCommandLineFileEndsWithAnUntitledDocument_data()
+{
+    QTest::addColumn<QString>("given"); // relative to a temporary folder
+    QTest::newRow("missing file") << QStringLiteral("missing.html");
+    QTest::newRow("missing file in quotes") << QStringLiteral("\"no such.htm\"");
+    QTest::newRow("a folder") << QStringLiteral("folder");
+}
+
+void TestMDIForm1::unreadableCommandLineFileEndsWithAnUntitledDocument()
+{
+    QFETCH(QString, given);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("folder"));
+    const bool quoted = given.startsWith(QLatin1Char('"'));
+    const QString name = quoted ? given.mid(1, given.size() - 2) : given;
+    const QString commandLine = quoted ? QLatin1Char('"') + dir.filePath(name) + QLatin1Char('"') : dir.filePath(name);
+    FrameFixture f(commandLine);
+    QCOMPARE(f.seam.messages.size(), 1);
+    QCOMPARE(f.seam.messages.first().title, QStringLiteral("注意"));
+    QVERIFY(f.seam.messages.first().text.contains(name));
+    const QList<Form1 *> docs = f.frame->documents();
+    QCOMPARE(docs.size(), 1);
+    QCOMPARE(docs.first()->windowTitle(), QStringLiteral("[1]名称未設定ファイル  (Hyper Text)"));
+    QVERIFY(docs.first()->FPath.isEmpty());
+    QVERIFY(!docs.first()->TextEdit);
+    QCOMPARE(f.active(), docs.first());
+    QCOMPARE(f.frame->Toolbar2()->Command1(1)->text(), QStringLiteral("[1]未保存"));
+    for (int i : {6, 7, 10, 11})
+        QVERIFY2(f.frame->Toolbar1()->button(i)->isEnabled(), qPrintable(QString::number(i)));
+    QCOMPARE(f.frame->menuBar()->actions().first()->menu(), docs.first()->menus().first());
+}
+
 void TestMDIForm1::lastCloseLeavesOnlyNewAndOpen()
 {
     FrameFixture f;
@@ -334,11 +460,40 @@ void TestMDIForm1::droppedFilesOpenOnlyTheFirst()
     QCOMPARE(f.active()->windowTitle(), QStringLiteral("[2]") + f.path(QStringLiteral("a.css")) + QStringLiteral("  (Hyper Text)"));
 }
 
+void TestMDIForm1::windowMenuListsTheDocuments_data()
+{
+    QTest::addColumn<QStringList>("opened"); // New documents after the first: H, C or J
+    QTest::addColumn<int>("closeFirst");     // number of the window closed before the menu opens; 0: none
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("one window is item 1") << QStringList() << 0
+                                          << QStringList{"&1 [1]名称未設定ファイル  (Hyper Text)"};
+    QTest::newRow("two windows, the second a style sheet")
+        << QStringList{"C"} << 0
+        << QStringList{"&1 [1]名称未設定ファイル  (Hyper Text)", "&2 [2]名称未設定ファイル  (Cascade Style Sheet)"};
+    QTest::newRow("first closed: the list numbers from 1 again")
+        << QStringList{"J", "H"} << 1
+        << QStringList{"&1 [2]名称未設定ファイル  (JavaScript)", "&2 [3]名称未設定ファイル  (Hyper Text)"};
+}
+
 void TestMDIForm1::windowMenuListsTheDocuments()
 {
+    QFETCH(QStringList, opened);
+    QFETCH(int, closeFirst);
+    QFETCH(QStringList, items);
     FrameFixture f;
-    f.frame->IDM_NEWCSS();
+    for (const QString &kind : opened) {
+        if (kind == QLatin1String("C"))
+            f.frame->IDM_NEWCSS();
+        else if (kind == QLatin1String("J"))
+            f.frame->IDM_NEWJS();
+        else
+            f.frame->IDM_NEWHTML();
+    }
     FrameFixture::settle();
+    if (closeFirst > 0) {
+        f.frame->documents().at(closeFirst - 1)->IDM_FILECLOSE();
+        FrameFixture::settle();
+    }
     QMenu *menu = f.active()->menuItem(QStringLiteral("IDM_WINDOW"))->menu();
     QMetaObject::invokeMethod(menu, "aboutToShow");
     QStringList listed;
@@ -349,11 +504,10 @@ void TestMDIForm1::windowMenuListsTheDocuments()
             if (!first)
                 first = action;
         }
-    QCOMPARE(listed.size(), 2);
-    QVERIFY(listed.at(1).contains(QStringLiteral("[2]名称未設定ファイル  (Cascade Style Sheet)")));
+    QCOMPARE(listed, items);
     first->trigger();
     FrameFixture::settle();
-    QCOMPARE(Module1::ActiveKey, QStringLiteral("[1]"));
+    QCOMPARE(Module1::ActiveKey, items.first().mid(3, 3));
 }
 
 void TestMDIForm1::arrangementsKeepEveryWindowInside_data()

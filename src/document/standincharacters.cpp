@@ -1,0 +1,150 @@
+#include "document/standincharacters.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+constexpr int MarkProperty = QTextFormat::UserProperty + 0x2029;
+
+QTextCharFormat marked(QTextCharFormat format, QChar original)
+{
+    format.setProperty(MarkProperty, int(original.unicode()));
+    return format;
+}
+
+// Positions of the marked stand-ins between two positions, in order.
+std::vector<std::pair<int, QChar>> markedStandIns(const QTextDocument *document, int from, int to)
+{
+    std::vector<std::pair<int, QChar>> found;
+    for (QTextBlock block = document->findBlock(from); block.isValid() && block.position() < to; block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!StandInCharacters::isMarked(fragment.charFormat()))
+                continue;
+            const QChar original(char16_t(fragment.charFormat().intProperty(MarkProperty)));
+            const QString text = fragment.text();
+            for (int i = 0; i < text.size(); ++i) {
+                const int position = fragment.position() + i;
+                if (position >= from && position < to && text.at(i) == QChar(StandInCharacters::StandIn))
+                    found.emplace_back(position, original);
+            }
+        }
+    }
+    return found;
+}
+}
+
+bool StandInCharacters::isSplitting(QChar ch)
+{
+    return ch == QChar::ParagraphSeparator || ch.unicode() == 0xFDD0 || ch.unicode() == 0xFDD1;
+}
+
+bool StandInCharacters::containsSplitting(QStringView text)
+{
+    for (QChar ch : text)
+        if (isSplitting(ch))
+            return true;
+    return false;
+}
+
+bool StandInCharacters::mayHoldMarks(const QTextDocument *document)
+{
+    const QList<QTextFormat> formats = document->allFormats();
+    return std::any_of(formats.cbegin(), formats.cend(),
+                       [](const QTextFormat &format) { return format.hasProperty(MarkProperty); });
+}
+
+bool StandInCharacters::isMarked(const QTextCharFormat &format)
+{
+    return format.hasProperty(MarkProperty);
+}
+
+void StandInCharacters::unmark(QTextCharFormat &format)
+{
+    format.clearProperty(MarkProperty);
+}
+
+void StandInCharacters::insert(QTextCursor &cursor, const QString &text, const QTextCharFormat &format)
+{
+    QTextCharFormat plain = format;
+    unmark(plain);
+    if (!containsSplitting(text)) {
+        cursor.insertText(text, plain);
+        return;
+    }
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !isSplitting(text.at(i)))
+            continue;
+        if (i > start)
+            cursor.insertText(text.mid(start, i - start), plain);
+        if (i < text.size())
+            cursor.insertText(QString(QChar(StandIn)), marked(plain, text.at(i)));
+        start = i + 1;
+    }
+}
+
+void StandInCharacters::setContent(QTextDocument *document, const QString &text)
+{
+    if (!containsSplitting(text)) {
+        document->setPlainText(text);
+        return;
+    }
+    QString held = text;
+    std::vector<std::pair<int, QChar>> originals;
+    for (qsizetype i = 0; i < held.size(); ++i) {
+        if (isSplitting(held.at(i))) {
+            originals.emplace_back(int(i), held.at(i));
+            held[i] = QChar(StandIn);
+        }
+    }
+    document->setPlainText(held);
+    // Loading is no step the user could undo; the history is empty here anyway.
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    for (const auto &[position, original] : originals) {
+        cursor.setPosition(position);
+        cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
+        QTextCharFormat format;
+        format.setProperty(MarkProperty, int(original.unicode()));
+        cursor.mergeCharFormat(format);
+    }
+    document->setUndoRedoEnabled(true);
+}
+
+QString StandInCharacters::text(const QTextDocument *document, int from, int to, QStringView lineBreak)
+{
+    QString raw;
+    if (from <= 0 && to >= document->characterCount() - 1) {
+        from = 0;
+        raw = document->toRawText();
+    } else {
+        QTextCursor cursor(const_cast<QTextDocument *>(document));
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        raw = cursor.selectedText();
+    }
+    std::vector<std::pair<int, QChar>> standIns;
+    if (raw.contains(QChar(StandIn)))
+        standIns = markedStandIns(document, from, from + int(raw.size()));
+    if (standIns.empty())
+        return raw.replace(QChar::ParagraphSeparator, lineBreak.toString());
+    QString out;
+    out.reserve(raw.size() + raw.size() / 32);
+    size_t next = 0;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const QChar ch = raw.at(i);
+        if (next < standIns.size() && standIns[next].first == from + i) {
+            out.append(standIns[next++].second);
+        } else if (ch == QChar::ParagraphSeparator) {
+            out.append(lineBreak);
+        } else {
+            out.append(ch);
+        }
+    }
+    return out;
+}
