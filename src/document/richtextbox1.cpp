@@ -31,8 +31,22 @@ RichTextBox1::RichTextBox1(QWidget *parent)
 
 QString RichTextBox1::toCrLf(QString text)
 {
-    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    return text;
+    // One pass: QString::replace() with a longer text moves the tail once per
+    // thousand line breaks, which costs seconds on a 10 MB page.
+    const qsizetype breaks = text.count(QChar::ParagraphSeparator);
+    if (breaks == 0)
+        return text;
+    QString out(text.size() + breaks, Qt::Uninitialized);
+    QChar *to = out.data();
+    for (const QChar ch : std::as_const(text)) {
+        if (ch == QChar::ParagraphSeparator) {
+            *to++ = QLatin1Char('\r');
+            *to++ = QLatin1Char('\n');
+        } else {
+            *to++ = ch;
+        }
+    }
+    return out;
 }
 
 QString RichTextBox1::toQtText(const QString &text)
@@ -224,6 +238,46 @@ void RichTextBox1::setSelIndent(bool indented)
 bool RichTextBox1::isParagraphIndented(int line) const
 {
     return document()->findBlockByNumber(line).blockFormat().indent() > 0;
+}
+
+void RichTextBox1::replaceOccurrences(const QList<qsizetype> &starts, qsizetype length, const QString &text)
+{
+    if (starts.isEmpty())
+        return;
+    finishColouring();
+    const QString qtText = toQtText(text);
+    // Offsets to positions in one walk down the blocks, as they ascend.
+    QList<int> positions;
+    positions.reserve(starts.size() * 2);
+    QTextBlock block = document()->begin();
+    qsizetype blockOffset = 0; // offset of the block's first character
+    for (const qsizetype start : starts) {
+        for (const qsizetype offset : {start, start + length}) {
+            for (QTextBlock next = block.next(); next.isValid(); next = block.next()) {
+                const qsizetype nextOffset = blockOffset + block.length() + 1; // its text, CR and LF
+                if (nextOffset > offset)
+                    break;
+                block = next;
+                blockOffset = nextOffset;
+            }
+            // An offset between CR and LF is the end of the line.
+            positions.append(block.position() + int(qMin<qsizetype>(offset - blockOffset, block.length() - 1)));
+        }
+    }
+    QTextCursor cursor(document());
+    QTextCursor caret;
+    cursor.beginEditBlock();
+    // Back to front, so the positions still to come are not moved by the edits.
+    // Each occurrence is rewritten on its own: the text between keeps its colours.
+    for (qsizetype i = starts.size() - 1; i >= 0; --i) {
+        cursor.setPosition(positions.at(2 * i));
+        cursor.setPosition(positions.at(2 * i + 1), QTextCursor::KeepAnchor);
+        cursor.insertText(qtText);
+        if (caret.isNull())
+            caret = cursor; // follows the edits in front of it
+    }
+    cursor.endEditBlock();
+    setTextCursor(caret);
 }
 
 void RichTextBox1::insertPieces(const PieceList &pieces)

@@ -51,6 +51,9 @@ public:
     void setSelIndent(bool indented);
     bool isParagraphIndented(int line) const;
 
+    // Replaces [start, start + length) at each of the offsets (ascending, not
+    // overlapping) by text, as one undo step; the caret ends after the last.
+    void replaceOccurrences(const QList<qsizetype> &starts, qsizetype length, const QString &text);
     // Inserts the pieces at the caret (replacing the selection) as one undo step.
     void insertPieces(const PieceList &pieces);
     // Colours the whole text from runs in Qt positions; not an undoable step
