@@ -1,5 +1,8 @@
 #include "document/form1.h"
 
+#include "commands/form2.h"
+#include "commands/form4.h"
+#include "commands/sourcesearch.h"
 #include "document/documentfile.h"
 #include "document/richtextbox1.h"
 #include "editing/attributecompletion.h"
@@ -173,6 +176,16 @@ void Form1::buildMenus()
 
     QMenu *add = MenuItem::addMenu(this, "IDM_ADD", QStringLiteral("タグ挿入(&A)"));
     QMenu *search = MenuItem::addMenu(this, "IDM_SEARCH", QStringLiteral("検索(&S)"));
+    connect(MenuItem::add(search, "IDM_FIND", QStringLiteral("検索(&F)"), QKeySequence(QStringLiteral("Ctrl+F"))),
+            &QAction::triggered, this, &Form1::IDM_FIND);
+    QAction *nextFind = MenuItem::add(search, "IDM_NEXTFIND", QStringLiteral("次を検索(&N)"), QKeySequence(Qt::Key_F2));
+    connect(nextFind, &QAction::triggered, this, &Form1::IDM_NEXTFIND);
+    connect(MenuItem::add(search, "IDM_REPLACE", QStringLiteral("置換(&R)"), QKeySequence(QStringLiteral("Ctrl+H"))),
+            &QAction::triggered, this, &Form1::IDM_REPLACE);
+    // Greyed while open with nothing to repeat; F2 itself must stay live
+    // after the menu closes, since a later find gives it something to do.
+    connect(search, &QMenu::aboutToShow, nextFind, [nextFind] { nextFind->setEnabled(!Module1::LastFindText.isEmpty()); });
+    connect(search, &QMenu::aboutToHide, nextFind, [nextFind] { nextFind->setEnabled(true); });
     QMenu *tool = MenuItem::addMenu(this, "IDM_TOOL", QStringLiteral("ツール(&T)"));
     connect(tool, &QMenu::aboutToShow, this, &Form1::onToolMenuAboutToShow);
 
@@ -329,6 +342,23 @@ void Form1::IDM_FILECLOSE()
     else
         close();
     m_frame->ReloadTabBar();
+}
+
+void Form1::IDM_FIND()
+{
+    Module1::TargetKey = windowTitle().left(3);
+    Form4::open(window());
+}
+
+void Form1::IDM_NEXTFIND()
+{
+    SourceSearch::repeatLastFind(this);
+}
+
+void Form1::IDM_REPLACE()
+{
+    Module1::TargetKey = windowTitle().left(3);
+    Form2::open(window());
 }
 
 void Form1::closeEvent(QCloseEvent *event)
