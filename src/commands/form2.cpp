@@ -4,7 +4,6 @@
 #include "commands/sourcesearch.h"
 #include "document/form1.h"
 #include "document/richtextbox1.h"
-#include "shared/dialogseam.h"
 #include "shared/formregistry.h"
 #include "shared/module1.h"
 #include "shared/targetlookup.h"
@@ -162,6 +161,5 @@ void Form2::Command3_Click()
         SourceSearch::showNotFound(this, what);
         return;
     }
-    DialogSeam::instance().message(this, QMessageBox::Information, QStringLiteral("置換終了"),
-                                   FindReplaceAll::totalMessage(count), QMessageBox::Ok);
+    SourceSearch::showMessage(this, QStringLiteral("置換終了"), FindReplaceAll::totalMessage(count));
 }

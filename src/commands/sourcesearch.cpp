@@ -6,6 +6,9 @@
 #include "shared/dialogseam.h"
 #include "shared/module1.h"
 
+#include <QPointer>
+#include <QWidget>
+
 FindMatch SourceSearch::nextAfterSelection(const RichTextBox1 *source, const QString &what)
 {
     return FindText::next(source->Text(), what, source->SelStart() + source->SelLength());
@@ -19,8 +22,17 @@ void SourceSearch::select(RichTextBox1 *source, const FindMatch &match)
 
 void SourceSearch::showNotFound(QWidget *parent, const QString &what)
 {
-    DialogSeam::instance().message(parent, QMessageBox::Information, programTitle(),
-                                   FindText::notFoundMessage(what), QMessageBox::Ok);
+    showMessage(parent, programTitle(), FindText::notFoundMessage(what));
+}
+
+void SourceSearch::showMessage(QWidget *parent, const QString &title, const QString &text)
+{
+    QWidget *window = parent->window();
+    QPointer<QWidget> focus = window->focusWidget();
+    DialogSeam::instance().message(parent, QMessageBox::Information, title, text, QMessageBox::Ok);
+    window->activateWindow();
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
 }
 
 qsizetype SourceSearch::replaceAll(RichTextBox1 *source, const QString &what, const QString &with)

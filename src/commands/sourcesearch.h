@@ -20,6 +20,9 @@ public:
     static void select(RichTextBox1 *source, const FindMatch &match);
     // "abc"が見つかりません, with an OK button and the program's title.
     static void showNotFound(QWidget *parent, const QString &what);
+    // An OK message; afterwards the keyboard is back where it was in the
+    // parent's window, whatever the desktop did with the focus meanwhile.
+    static void showMessage(QWidget *parent, const QString &title, const QString &text);
     // Replaces every occurrence from the end of the selection on as one undo
     // step and returns how many there were.
     static qsizetype replaceAll(RichTextBox1 *source, const QString &what, const QString &with);

@@ -39,6 +39,7 @@ private slots:
     void findNextKeepsTheDialogOpen();
     void followsTargetFormToAnotherWindow();
     void escapeClosesAndTheSourceHasTheKeyboard();
+    void afterItsMessageTheKeyboardIsBackInTheDialog();
 };
 
 void TestForm2::opensWithTheSearchTextSelectedAndTabToTheReplacement()
@@ -301,6 +302,29 @@ void TestForm2::escapeClosesAndTheSourceHasTheKeyboard()
     QVERIFY(!Form2::instance());
     QCOMPARE(QApplication::focusWidget(), f.source());
     QVERIFY(f.seam.messages.isEmpty());
+}
+
+void TestForm2::afterItsMessageTheKeyboardIsBackInTheDialog()
+{
+    FindFixture f("a a");
+    Form2 *dialog = f.pressReplace();
+    FindFixture::typeInto(dialog->Text1(), QStringLiteral("a"));
+    FindFixture::typeInto(dialog->Text2(), QStringLiteral("b"));
+    // While the box is up the desktop hands the keyboard to the frame.
+    f.seam.whileMessageShown = [&f] {
+        f.frame->activateWindow();
+        f.source()->setFocus();
+        FrameFixture::settle();
+    };
+    QTest::mouseClick(dialog->Command3(), Qt::LeftButton);
+    FrameFixture::settle();
+    QCOMPARE(f.lastMessage(), QStringLiteral("合計2個置換しました。"));
+    QCOMPARE(QApplication::focusWidget(), dialog->Command3());
+    // So Escape reaches the dialog, not the source.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    FrameFixture::settle();
+    QVERIFY(!Form2::instance());
+    QCOMPARE(QApplication::focusWidget(), f.source());
 }
 
 QTEST_MAIN(TestForm2)
