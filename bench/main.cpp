@@ -4,6 +4,8 @@
 #include "editingfigures.h"
 #include "pagegenerator.h"
 
+#include "commands/findreplaceall.h"
+#include "commands/sourcesearch.h"
 #include "document/documentfile.h"
 #include "document/form1.h"
 #include "document/richtextbox1.h"
@@ -156,6 +158,53 @@ int main(int argc, char *argv[])
         settle();
     }
     report("keystroke_10mb_ms", keystroke(frame.documents().last()), "ms");
+
+    // F2 to an occurrence near the end, from the top of a 10 MB page.
+    {
+        Form1 *doc = frame.documents().last();
+        QString marked = page10;
+        marked.insert(marked.size() - 1000, QStringLiteral("<!--find-mark-->"));
+        doc->loadText(marked, TextFileFormat());
+        doc->richTextBox1()->finishColouring();
+        Module1::LastFindText = QStringLiteral("<!--find-mark-->");
+        report("find_next_10mb_ms", measure(5, [doc] { doc->richTextBox1()->setSelStart(0); },
+                                            [doc] { doc->IDM_NEXTFIND(); }),
+               "ms");
+    }
+
+    // Replace all on a coloured 10 MB page with at least 100 000 occurrences,
+    // one undo step, including the count.
+    {
+        Form1 *doc = frame.documents().last();
+        // The commonest markup that still occurs at least 100 000 times.
+        QString what;
+        qsizetype occurrences = 0;
+        for (const char *candidate : {"<td", "<p", "=\"", "\">", "</", "<"}) {
+            const qsizetype n = page10.count(QLatin1String(candidate));
+            if (n >= 100000 && (occurrences == 0 || n < occurrences)) {
+                what = QLatin1String(candidate);
+                occurrences = n;
+            }
+        }
+        std::printf("# replace all: %lld occurrences of \"%s\"\n", static_cast<long long>(occurrences),
+                    qPrintable(what));
+        qsizetype replaced = 0;
+        report("replace_all_10mb_ms",
+               measure(3,
+                       [doc, &page10] {
+                           doc->loadText(page10, TextFileFormat());
+                           doc->richTextBox1()->finishColouring();
+                           doc->richTextBox1()->setSelStart(0);
+                       },
+                       [doc, &what, &replaced] {
+                           replaced = SourceSearch::replaceAll(doc->richTextBox1(), what, QStringLiteral("</ "));
+                           FindReplaceAll::totalMessage(replaced);
+                       }),
+               "ms");
+        if (replaced != occurrences)
+            qFatal("replace all replaced %lld of %lld", static_cast<long long>(replaced),
+                   static_cast<long long>(occurrences));
+    }
     for (Form1 *doc : frame.documents())
         doc->TextEdit = false;
     frame.IDM_ALLCLOSE();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -27,6 +28,12 @@ class FindReplaceAll
 public:
     static ReplaceAllEdit run(QStringView text, QStringView what, QStringView with, qsizetype from,
                               Qt::CaseSensitivity cs = Qt::CaseSensitive);
+
+    // Where each occurrence replaced by run() starts, left to right, so a
+    // control can rewrite just those stretches and keep the colours of the
+    // text between them.
+    static QList<qsizetype> occurrences(QStringView text, QStringView what, qsizetype from,
+                                        Qt::CaseSensitivity cs = Qt::CaseSensitive);
 
     // The whole new text; for callers that hold the text themselves.
     static QString apply(QStringView text, const ReplaceAllEdit &edit);

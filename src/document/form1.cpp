@@ -7,6 +7,9 @@
 #include "commands/tagcommands.h"
 #include "commands/textreplace.h"
 #include "editing/editorkeys.h"
+#include "commands/form2.h"
+#include "commands/form4.h"
+#include "commands/sourcesearch.h"
 #include "document/documentfile.h"
 #include "document/richtextbox1.h"
 #include "editing/attributecompletion.h"
@@ -188,6 +191,16 @@ void Form1::buildMenus()
     connect(MenuItem::add(add, "IDM_NORMAL", QStringLiteral("基本タグ簡単入力(&N)"), QKeySequence(QStringLiteral("Ctrl+F1"))),
             &QAction::triggered, this, &Form1::IDM_NORMAL);
     QMenu *search = MenuItem::addMenu(this, "IDM_SEARCH", QStringLiteral("検索(&S)"));
+    connect(MenuItem::add(search, "IDM_FIND", QStringLiteral("検索(&F)"), QKeySequence(QStringLiteral("Ctrl+F"))),
+            &QAction::triggered, this, &Form1::IDM_FIND);
+    QAction *nextFind = MenuItem::add(search, "IDM_NEXTFIND", QStringLiteral("次を検索(&N)"), QKeySequence(Qt::Key_F2));
+    connect(nextFind, &QAction::triggered, this, &Form1::IDM_NEXTFIND);
+    connect(MenuItem::add(search, "IDM_REPLACE", QStringLiteral("置換(&R)"), QKeySequence(QStringLiteral("Ctrl+H"))),
+            &QAction::triggered, this, &Form1::IDM_REPLACE);
+    // Greyed while open with nothing to repeat; F2 itself must stay live
+    // after the menu closes, since a later find gives it something to do.
+    connect(search, &QMenu::aboutToShow, nextFind, [nextFind] { nextFind->setEnabled(!Module1::LastFindText.isEmpty()); });
+    connect(search, &QMenu::aboutToHide, nextFind, [nextFind] { nextFind->setEnabled(true); });
     QMenu *tool = MenuItem::addMenu(this, "IDM_TOOL", QStringLiteral("ツール(&T)"));
     connect(tool, &QMenu::aboutToShow, this, &Form1::onToolMenuAboutToShow);
     connect(MenuItem::add(tool, "IDM_CHK_GRAM", QStringLiteral("簡易文法チェック(&H)"), QKeySequence(Qt::Key_F7)),
@@ -436,6 +449,23 @@ void Form1::IDM_FILECLOSE()
     else
         close();
     m_frame->ReloadTabBar();
+}
+
+void Form1::IDM_FIND()
+{
+    Module1::TargetKey = windowTitle().left(3);
+    Form4::open(window());
+}
+
+void Form1::IDM_NEXTFIND()
+{
+    SourceSearch::repeatLastFind(this);
+}
+
+void Form1::IDM_REPLACE()
+{
+    Module1::TargetKey = windowTitle().left(3);
+    Form2::open(window());
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -90,6 +90,9 @@ public slots:
     void IDM_SAVEAS();
     void SaveAsFile();
     void IDM_FILECLOSE();
+    void IDM_FIND();
+    void IDM_NEXTFIND();
+    void IDM_REPLACE();
     void ColorSet();
     void Form_Resize();
     void Form_Activate();

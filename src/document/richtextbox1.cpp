@@ -273,6 +273,46 @@ bool RichTextBox1::isParagraphIndented(int line) const
     return document()->findBlockByNumber(line).blockFormat().indent() > 0;
 }
 
+void RichTextBox1::replaceOccurrences(const QList<qsizetype> &starts, qsizetype length, const QString &text)
+{
+    if (starts.isEmpty())
+        return;
+    finishColouring();
+    const QString qtText = toQtText(text);
+    // Offsets to positions in one walk down the blocks, as they ascend.
+    QList<int> positions;
+    positions.reserve(starts.size() * 2);
+    QTextBlock block = document()->begin();
+    qsizetype blockOffset = 0; // offset of the block's first character
+    for (const qsizetype start : starts) {
+        for (const qsizetype offset : {start, start + length}) {
+            for (QTextBlock next = block.next(); next.isValid(); next = block.next()) {
+                const qsizetype nextOffset = blockOffset + block.length() + 1; // its text, CR and LF
+                if (nextOffset > offset)
+                    break;
+                block = next;
+                blockOffset = nextOffset;
+            }
+            // An offset between CR and LF is the end of the line.
+            positions.append(block.position() + int(qMin<qsizetype>(offset - blockOffset, block.length() - 1)));
+        }
+    }
+    QTextCursor cursor(document());
+    QTextCursor caret;
+    cursor.beginEditBlock();
+    // Back to front, so the positions still to come are not moved by the edits.
+    // Each occurrence is rewritten on its own: the text between keeps its colours.
+    for (qsizetype i = starts.size() - 1; i >= 0; --i) {
+        cursor.setPosition(positions.at(2 * i));
+        cursor.setPosition(positions.at(2 * i + 1), QTextCursor::KeepAnchor);
+        cursor.insertText(qtText);
+        if (caret.isNull())
+            caret = cursor; // follows the edits in front of it
+    }
+    cursor.endEditBlock();
+    setTextCursor(caret);
+}
+
 void RichTextBox1::insertPieces(const PieceList &pieces)
 {
     finishColouring();

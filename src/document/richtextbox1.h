@@ -59,6 +59,9 @@ public:
     void setSelIndent(bool indented);
     bool isParagraphIndented(int line) const;
 
+    // Replaces [start, start + length) at each of the offsets (ascending, not
+    // overlapping) by text, as one undo step; the caret ends after the last.
+    void replaceOccurrences(const QList<qsizetype> &starts, qsizetype length, const QString &text);
     // Inserts the pieces at the caret (replacing the selection) as one undo step.
     void insertPieces(const PieceList &pieces);
     // Applies edits in order, each at an offset of the text as the edits

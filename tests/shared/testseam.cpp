@@ -16,6 +16,8 @@ QMessageBox::StandardButton TestSeam::message(QWidget *, QMessageBox::Icon icon,
                                               const QString &text, QMessageBox::StandardButtons allowed)
 {
     messages.append({icon, title, text});
+    if (whileMessageShown)
+        whileMessageShown();
     if (!buttons.isEmpty())
         return buttons.takeFirst();
     if (allowed & QMessageBox::Cancel)

@@ -3,6 +3,8 @@
 #include "shared/dialogseam.h"
 
 #include <QList>
+
+#include <functional>
 #include <QString>
 #include <QStringList>
 
@@ -32,6 +34,10 @@ public:
     QStringList saveNames;
     QList<QColor> colours;
     QString printFile; // where "printing" goes, as PDF; empty: no printer
+
+    // Run while a message is "shown", e.g. to move the keyboard elsewhere as
+    // a desktop may do while a real box is up.
+    std::function<void()> whileMessageShown;
 
     QList<Message> messages;
     QList<FileRequest> openRequests;
