@@ -12,13 +12,15 @@
 #include <QtGui/private/qtextdocument_p.h>
 
 namespace {
-void writeRuns(QTextDocument *document, ColourRuns::const_iterator first, ColourRuns::const_iterator last)
+void writeRuns(QTextDocument *document, ColourRuns::const_iterator first, ColourRuns::const_iterator last,
+               bool recorded = false)
 {
     // Colouring is a display matter, not an edit the user could undo. Undo is
     // only ever switched off here while the undo stack is empty or holds the
     // one edit that forced the colouring to finish.
     const bool undoEnabled = document->isUndoRedoEnabled();
-    document->setUndoRedoEnabled(false);
+    if (!recorded)
+        document->setUndoRedoEnabled(false);
     QTextCharFormat formats[6];
     for (int i = 1; i < 6; ++i)
         formats[i].setForeground(SyntaxPalette::toQColor(SyntaxColor(i)));
@@ -32,13 +34,19 @@ void writeRuns(QTextDocument *document, ColourRuns::const_iterator first, Colour
         priv->setCharFormat(int(run->start), int(length), formats[int(run->colour)], QTextDocumentPrivate::SetFormat);
     }
     priv->endEditBlock();
-    document->setUndoRedoEnabled(undoEnabled);
+    if (!recorded)
+        document->setUndoRedoEnabled(undoEnabled);
 }
 }
 
 void DeferredColouring::applyAll(QTextDocument *document, const ColourRuns &runs)
 {
     writeRuns(document, runs.cbegin(), runs.cend());
+}
+
+void DeferredColouring::applyAllRecorded(QTextDocument *document, const ColourRuns &runs)
+{
+    writeRuns(document, runs.cbegin(), runs.cend(), true);
 }
 
 void DeferredColouring::setRuns(ColourRuns runs)

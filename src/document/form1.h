@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/restorepoint.h"
 #include "document/textfileformat.h"
 
 #include <QList>
@@ -8,12 +9,14 @@
 
 class AttributeCompletion;
 class MDIForm1;
+class PreviewView;
 class QAction;
 class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QMenu;
 class QRadioButton;
+class QWebEngineView;
 class RichTextBox1;
 
 // One document window: its source, its file, its modified flag, its menus.
@@ -49,6 +52,10 @@ public:
     QCheckBox *Check(int index) const;
     QRadioButton *Option1() const { return m_option1; }
     QRadioButton *Option2() const { return m_option2; }
+    // The preview browser; nullptr until the first preview.
+    QWebEngineView *WebBrowser1() const;
+    PreviewView *previewView() const { return m_preview; }
+    const RestorePoint &restorePoint() const { return m_restorePoint; }
 
     // The window's menus as the frame shows them while the window is active.
     const QList<QMenu *> &menus() const { return m_menus; }
@@ -80,6 +87,12 @@ public slots:
     void ColorSet();
     void Form_Resize();
     void Form_Activate();
+    void Option1_Click();
+    void Option2_Click();
+    void IDM_EDITSOURCE();
+    void IDM_PREVIEW();
+    void IDM_LINK_CHK();
+    void IDM_CREATE_BACKUP();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -89,7 +102,6 @@ private:
     void buildControls();
     void buildMenus();
     bool writeTo(const QString &path);
-    void deletePreviewFiles();
     void onChange();
     void onToolMenuAboutToShow();
 
@@ -97,7 +109,8 @@ private:
     int m_formNumber = 0;
     TextFileFormat m_fileFormat;
     QString m_lastSaveName;
-    QString m_restorePoint;
+    RestorePoint m_restorePoint;
+    PreviewView *m_preview = nullptr;
     bool m_closeAnswered = false;
 
     QWidget *m_strip = nullptr;

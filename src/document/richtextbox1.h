@@ -1,5 +1,7 @@
 #pragma once
 
+#include "checks/restorepoint.h"
+#include "checks/textrange.h"
 #include "document/deferredcolouring.h"
 #include "shared/syntaxcolor.h"
 
@@ -9,6 +11,7 @@
 #include <QStringList>
 #include <QTimer>
 
+class LinkMarks;
 class QPrinter;
 
 // The source edit control. Every position, length and text it hands out counts
@@ -61,6 +64,16 @@ public:
     void finishColouring();
     bool colouringPending() const { return m_colouring.pending(); }
 
+    // Shows the stretches (offsets) bold, underlined and dark red: the link
+    // check's marks. They are no edit of the text: no Change, no undo step.
+    void markRanges(const TextRanges &ranges);
+    // The whole content with its colours and marks, in Qt positions.
+    RestorePoint::Snapshot formattedContent();
+    // Replaces the whole content, colours and marks included, as one undoable
+    // edit; the caret ends after the text. The snapshot's text is let go as
+    // soon as the document holds its own copy.
+    void setFormattedContent(RestorePoint::Snapshot content);
+
     int lineOfCaret() const;
     // The text of a line, at most 255 characters.
     QString lineText(int line) const;
@@ -112,4 +125,5 @@ private:
     QTimer m_idleColouring;
     // Set while colours are written, which is no change of the content.
     bool m_formatting = false;
+    LinkMarks *m_linkMarks = nullptr; // made by the first mark
 };

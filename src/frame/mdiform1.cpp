@@ -414,6 +414,11 @@ void MDIForm1::clearAdvice()
     m_toolbar4->Text1()->clear();
 }
 
+void MDIForm1::setAdvice(const QString &text)
+{
+    m_toolbar4->Text1()->setText(text);
+}
+
 void MDIForm1::IDM_NEWHTML()
 {
     CreateNewForm(QStringLiteral("New"), DocumentKind::hyperText());

@@ -58,6 +58,7 @@ public:
     // Enables or disables standard toolbar buttons 5 to 26 and the tag toolbar.
     void setEditCommandsEnabled(bool enabled);
     void clearAdvice();
+    void setAdvice(const QString &text);
     void moveFolderView(const QString &path);
     QString folderDirPath() const;
     void fillWindowMenu(QMenu *menu);

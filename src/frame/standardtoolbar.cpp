@@ -35,7 +35,7 @@ const ButtonDef kButtons[StandardToolbar::ButtonCount] = {
     {"undo", "取り消し", QStyle::SP_ArrowBack, false},
     {"-----", nullptr, QStyle::SP_CustomBase, false},
     {"find", "検索", QStyle::SP_FileDialogContentsView, false},
-    {"dead_chk", "HDD内リンク切れチェック", QStyle::SP_MessageBoxWarning, false},
+    {"dead_chk", "HDD内リンク切れチェック", QStyle::SP_MessageBoxWarning, true},
     {"", nullptr, QStyle::SP_CustomBase, false},
     {"indent", "インデント", QStyle::SP_ArrowRight, false},
     {"unindent", "アンインデント", QStyle::SP_ArrowLeft, false},
