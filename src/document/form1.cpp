@@ -90,6 +90,23 @@ void Form1::buildControls()
 
     m_richTextBox1 = new RichTextBox1(this);
     m_preview = new PreviewView(this);
+    // F4 must lead back from the preview wherever the keyboard is.
+    connect(m_preview, &PreviewView::keyPressed, this, [this](const QKeySequence &keys, bool *handled) {
+        auto usable = [](QAction *action) {
+            for (auto *menu = qobject_cast<QMenu *>(action->parent()); menu;
+                 menu = qobject_cast<QMenu *>(menu->parent()))
+                if (!menu->menuAction()->isEnabled())
+                    return false;
+            return action->isEnabled();
+        };
+        for (QMenu *menu : std::as_const(m_menus))
+            for (QAction *action : menu->findChildren<QAction *>())
+                if (action->shortcut() == keys && usable(action)) {
+                    action->trigger();
+                    *handled = true;
+                    return;
+                }
+    });
     setMinimumSize(Twips::toPixels(3000, this), Twips::toPixels(375, this));
 
     // The completion boxes float over the source, next to the caret.
@@ -465,6 +482,9 @@ void Form1::Option2_Click()
     WebBrowser1()->show();
     m_richTextBox1->hide();
     WebBrowser1()->setFocus();
+    // The browser's start can leave the program without an active window,
+    // and the window's shortcuts (F4 above all) with it.
+    window()->activateWindow();
 }
 
 void Form1::Option1_Click()
@@ -477,4 +497,5 @@ void Form1::Option1_Click()
         WebBrowser1()->hide();
     m_richTextBox1->show();
     m_richTextBox1->setFocus();
+    window()->activateWindow();
 }

@@ -1,5 +1,7 @@
 #include "document/previewview.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QUrl>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -25,6 +27,21 @@ void PreviewView::createView()
     // Pages link their images and style sheets by file: allowed, as on the site.
     m_view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     connect(m_view, &QWebEngineView::loadFinished, this, &PreviewView::loadFinished);
+    // The browser's inner widgets come and go with its pages: watch the keys
+    // at the application and keep those meant for the browser.
+    qApp->installEventFilter(this);
+}
+
+bool PreviewView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !m_view || !m_view->isVisible())
+        return false;
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || (widget != m_view && !m_view->isAncestorOf(widget)))
+        return false;
+    bool handled = false;
+    emit keyPressed(QKeySequence(static_cast<QKeyEvent *>(event)->keyCombination()), &handled);
+    return handled;
 }
 
 PreviewView::Outcome PreviewView::show(const QString &text, const QString &documentPath, const TextFileFormat &format)

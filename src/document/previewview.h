@@ -2,6 +2,7 @@
 
 #include "document/previewfile.h"
 
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 
@@ -41,6 +42,12 @@ public:
 
 signals:
     void loadFinished(bool ok);
+    // A key pressed in the browser, which keeps the window's shortcuts from
+    // seeing it on some platforms; set *handled when the window used it.
+    void keyPressed(const QKeySequence &keys, bool *handled);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createView();

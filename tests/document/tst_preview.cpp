@@ -29,6 +29,7 @@ private slots:
     void printIsOffInThePreviewAndBackAfterF4();
     void browserIsNotMadeBeforeTheFirstPreview();
     void cancelledCloseStillDeletesThePreviewFile();
+    void f4ReachingTheBrowserItselfStillLeadsBack();
 
 private:
     QTemporaryDir m_temp; // stands in for the system's temporary folder
@@ -230,6 +231,22 @@ void TestPreview::cancelledCloseStillDeletesThePreviewFile()
     QVERIFY(!f.frame->subWindowOf(doc)->close());
     QVERIFY(previewFilesIn(f.dir.path()).isEmpty());
     QCOMPARE(f.frame->documents().size(), open);
+}
+
+void TestPreview::f4ReachingTheBrowserItselfStillLeadsBack()
+{
+    // Where the platform hands the key straight to the browser, past the
+    // window's shortcuts, F4 must still lead back to the source.
+    FrameFixture f;
+    Form1 *doc = f.active();
+    press(doc, Qt::Key_F5);
+    QVERIFY(doc->Option2()->isChecked());
+    QWidget *inner = doc->WebBrowser1()->focusProxy() ? doc->WebBrowser1()->focusProxy() : doc->WebBrowser1();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_F4, Qt::NoModifier);
+    QCoreApplication::sendEvent(inner, &key);
+    QVERIFY(doc->Option1()->isChecked());
+    QVERIFY(doc->richTextBox1()->isVisible());
+    QVERIFY(previewFilesIn(f.dir.path()).isEmpty() && previewFilesIn(m_temp.path()).isEmpty());
 }
 
 QTEST_MAIN(TestPreview)
