@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/restorepoint.h"
 #include "document/textfileformat.h"
 
 #include <QList>
@@ -9,12 +10,14 @@
 class AttributeCompletion;
 class EditMenu;
 class MDIForm1;
+class PreviewView;
 class QAction;
 class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QMenu;
 class QRadioButton;
+class QWebEngineView;
 class RichTextBox1;
 struct TagInsertion;
 
@@ -51,6 +54,10 @@ public:
     QCheckBox *Check(int index) const;
     QRadioButton *Option1() const { return m_option1; }
     QRadioButton *Option2() const { return m_option2; }
+    // The preview browser; nullptr until the first preview.
+    QWebEngineView *WebBrowser1() const;
+    PreviewView *previewView() const { return m_preview; }
+    const RestorePoint &restorePoint() const { return m_restorePoint; }
 
     // The window's menus as the frame shows them while the window is active.
     const QList<QMenu *> &menus() const { return m_menus; }
@@ -96,6 +103,12 @@ public slots:
     void ColorSet();
     void Form_Resize();
     void Form_Activate();
+    void Option1_Click();
+    void Option2_Click();
+    void IDM_EDITSOURCE();
+    void IDM_PREVIEW();
+    void IDM_LINK_CHK();
+    void IDM_CREATE_BACKUP();
 
     // The coding advice on the whole source, and the check of one finished line.
     void CodingAdvice();
@@ -138,7 +151,6 @@ private:
     void buildControls();
     void buildMenus();
     bool writeTo(const QString &path);
-    void deletePreviewFiles();
     void onChange();
     void onToolMenuAboutToShow();
     void insertTag(const TagInsertion &insertion);
@@ -147,7 +159,8 @@ private:
     int m_formNumber = 0;
     TextFileFormat m_fileFormat;
     QString m_lastSaveName;
-    QString m_restorePoint;
+    RestorePoint m_restorePoint;
+    PreviewView *m_preview = nullptr;
     bool m_closeAnswered = false;
 
     QWidget *m_strip = nullptr;

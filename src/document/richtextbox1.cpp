@@ -2,6 +2,8 @@
 
 #include "document/indentinglayout.h"
 #include "document/standincharacters.h"
+#include "document/linkmarks.h"
+
 #include "shared/droppedfiles.h"
 #include "shared/syntaxpalette.h"
 
@@ -71,6 +73,8 @@ void RichTextBox1::setText(const QString &text)
     m_colouring.clear();
     // Straight into the document: the widget's own setPlainText() costs about
     // a tenth more on a large page for bookkeeping done here by hand.
+    if (m_linkMarks)
+        m_linkMarks->clear();
     StandInCharacters::setContent(document(), toQtText(text));
     QTextCursor start(document());
     setTextCursor(start);
@@ -455,6 +459,76 @@ QMimeData *RichTextBox1::createMimeDataFromSelection() const
     const QTextCursor cursor = textCursor();
     data->setText(StandInCharacters::text(document(), cursor.selectionStart(), cursor.selectionEnd(), u"\n"));
     return data;
+}
+
+namespace {
+SyntaxColor syntaxColourOf(const QTextCharFormat &format)
+{
+    if (!format.hasProperty(QTextFormat::ForegroundBrush))
+        return SyntaxColor::Default;
+    const QColor colour = format.foreground().color();
+    for (int i = 1; i <= int(SyntaxColor::Black); ++i)
+        if (SyntaxPalette::toQColor(SyntaxColor(i)) == colour)
+            return SyntaxColor(i);
+    return SyntaxColor::Default;
+}
+} // namespace
+
+void RichTextBox1::markRanges(const TextRanges &ranges)
+{
+    if (ranges.isEmpty())
+        return;
+    TextRanges positions;
+    positions.reserve(ranges.size());
+    for (const TextRange &range : ranges) {
+        const int start = positionFromOffset(range.start);
+        positions.append({start, positionFromOffset(range.end()) - start});
+    }
+    if (!m_linkMarks)
+        m_linkMarks = new LinkMarks(document());
+    m_linkMarks->add(positions);
+}
+
+RestorePoint::Snapshot RichTextBox1::formattedContent()
+{
+    finishColouring();
+    RestorePoint::Snapshot content;
+    const QTextDocument *doc = document();
+    content.text = doc->toRawText();
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const SyntaxColor colour = syntaxColourOf(fragment.charFormat());
+            if (colour != SyntaxColor::Default)
+                content.colours.append({fragment.position(), fragment.length(), colour});
+        }
+    }
+    if (m_linkMarks)
+        content.linkMarks = m_linkMarks->ranges();
+    return content;
+}
+
+void RichTextBox1::setFormattedContent(RestorePoint::Snapshot content)
+{
+    finishColouring();
+    QTextDocument *doc = document();
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.insertText(content.text, QTextCharFormat());
+    content.text = QString();
+    DeferredColouring::applyAllRecorded(doc, content.colours);
+    cursor.endEditBlock();
+    // The marks are no part of the edit: an undo of the restore leaves them be.
+    if (m_linkMarks)
+        m_linkMarks->clear();
+    if (!content.linkMarks.isEmpty()) {
+        if (!m_linkMarks)
+            m_linkMarks = new LinkMarks(doc);
+        m_linkMarks->add(content.linkMarks);
+    }
+    setTextCursor(cursor);
 }
 
 int RichTextBox1::lineOfCaret() const

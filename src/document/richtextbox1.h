@@ -1,5 +1,7 @@
 #pragma once
 
+#include "checks/restorepoint.h"
+#include "checks/textrange.h"
 #include "document/deferredcolouring.h"
 #include "generators/sourceedit.h"
 #include "shared/syntaxcolor.h"
@@ -10,6 +12,7 @@
 #include <QStringList>
 #include <QTimer>
 
+class LinkMarks;
 class QPrinter;
 
 // The source edit control. Every position, length and text it hands out counts
@@ -75,6 +78,16 @@ public:
     void finishColouring();
     bool colouringPending() const { return m_colouring.pending(); }
 
+    // Shows the stretches (offsets) bold, underlined and dark red: the link
+    // check's marks. They are no edit of the text: no Change, no undo step.
+    void markRanges(const TextRanges &ranges);
+    // The whole content with its colours and marks, in Qt positions.
+    RestorePoint::Snapshot formattedContent();
+    // Replaces the whole content, colours and marks included, as one undoable
+    // edit; the caret ends after the text. The snapshot's text is let go as
+    // soon as the document holds its own copy.
+    void setFormattedContent(RestorePoint::Snapshot content);
+
     int lineOfCaret() const;
     // The text of a line, at most 255 characters.
     QString lineText(int line) const;
@@ -135,4 +148,5 @@ private:
     bool m_formatting = false;
     // A typing colour was set at the caret since it last moved.
     bool m_typingColourSet = false;
+    LinkMarks *m_linkMarks = nullptr; // made by the first mark
 };

@@ -35,7 +35,7 @@ const ButtonDef kButtons[StandardToolbar::ButtonCount] = {
     {"undo", "取り消し", QStyle::SP_ArrowBack, true},
     {"-----", nullptr, QStyle::SP_CustomBase, true},
     {"find", "検索", QStyle::SP_FileDialogContentsView, true},
-    {"dead_chk", "HDD内リンク切れチェック", QStyle::SP_MessageBoxWarning, false},
+    {"dead_chk", "HDD内リンク切れチェック", QStyle::SP_MessageBoxWarning, true},
     {"", nullptr, QStyle::SP_CustomBase, true},
     {"indent", "インデント", QStyle::SP_ArrowRight, true},
     {"unindent", "アンインデント", QStyle::SP_ArrowLeft, true},
