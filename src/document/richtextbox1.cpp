@@ -405,7 +405,16 @@ void RichTextBox1::Undo()
 
 void RichTextBox1::SendKeys(const QString &keys)
 {
-    QWidget *target = QApplication::focusWidget();
+    postKeys(QApplication::focusWidget(), keys);
+}
+
+void RichTextBox1::sendKeysHere(const QString &keys)
+{
+    postKeys(this, keys);
+}
+
+void RichTextBox1::postKeys(QWidget *target, const QString &keys)
+{
     if (!target)
         return;
     auto post = [target](int key, const QString &text) {

@@ -83,6 +83,9 @@ public:
     // current handler returns, by the same handlers as typed keys. Understands
     // "{BS}" and plain characters.
     static void SendKeys(const QString &keys);
+    // The same keys, queued to this control whoever has the focus: right after
+    // a common dialog closes the program may have no active window at all.
+    void sendKeysHere(const QString &keys);
 
     // Offset (CR LF counted twice) <-> Qt position.
     int positionFromOffset(qsizetype offset) const;
@@ -109,6 +112,7 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    static void postKeys(QWidget *target, const QString &keys);
     static QString toCrLf(QString text);
     static QString toQtText(const QString &text);
     void setCursorColour(QTextCursor &cursor, const QColor &colour) const;
