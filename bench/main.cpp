@@ -13,6 +13,7 @@
 #include "editing/colorscanner.h"
 #include "frame/mdiform1.h"
 #include "shared/dialogseam.h"
+#include "generators/sitecfg.h"
 #include "shared/module1.h"
 
 #include <QApplication>
@@ -225,6 +226,24 @@ int main(int argc, char *argv[])
         doc->TextEdit = false;
     frame.IDM_ALLCLOSE();
     settle();
+
+    // The page settings dialog: reading a large page when it opens, and
+    // writing its settings back.
+    {
+        frame.IDM_NEWHTML();
+        settle();
+        Form1 *doc = frame.documents().last();
+        RichTextBox1 *box = doc->richTextBox1();
+        report("pagesettings_10mb_ms", measure(5, [box, &page10] { box->setText(page10); settle(); }, [doc] {
+                   Module1::TargetKey = doc->windowTitle().left(3);
+                   SiteCfg dialog(doc);
+                   dialog.Command1_Click();
+               }),
+               "ms");
+        doc->TextEdit = false;
+        frame.IDM_ALLCLOSE();
+        settle();
+    }
 
     // One typed character in the middle of a coloured document.
     frame.DragFileOpen(path100k);

@@ -2,6 +2,10 @@
 
 #include "checks/codingadvice.h"
 #include "colours/colourcode.h"
+#include "colours/form3.h"
+#include "colours/form5.h"
+#include "colours/form6.h"
+#include "colours/form7.h"
 #include "commands/editmenu.h"
 #include "commands/pageskeleton.h"
 #include "commands/tagcommands.h"
@@ -20,6 +24,8 @@
 #include "editing/tagvocabulary.h"
 #include "frame/documentcaption.h"
 #include "frame/mdiform1.h"
+#include "generators/pagecfg.h"
+#include "generators/sitecfg.h"
 #include "shared/dialogseam.h"
 #include "shared/formregistry.h"
 #include "shared/menuitem.h"
@@ -208,10 +214,22 @@ void Form1::buildMenus()
 
     QMenu *add = MenuItem::addMenu(this, "IDM_ADD", QStringLiteral("タグ挿入(&A)"));
     QMenu *colours = MenuItem::addSubMenu(add, "IDM_ADD_COLOR", QStringLiteral("色コードの入力(&C)"));
+    connect(MenuItem::add(colours, "IDM_ADD_COLOR_W3C", QStringLiteral("W3C準拠16色")), &QAction::triggered, this,
+            &Form1::IDM_ADD_COLOR_W3C);
+    connect(MenuItem::add(colours, "IDM_ADD_COLOR94", QStringLiteral("256色時WinMac共通94色")), &QAction::triggered,
+            this, &Form1::IDM_ADD_COLOR94);
+    connect(MenuItem::add(colours, "IDM_ADD_COLOR141", QStringLiteral("NN,IE共通定義141色")), &QAction::triggered,
+            this, &Form1::IDM_ADD_COLOR141);
+    connect(MenuItem::add(colours, "IDM_WebSafe", QStringLiteral("Webセーフカラー216色")), &QAction::triggered, this,
+            &Form1::IDM_WebSafe);
     connect(MenuItem::add(colours, "IDM_ADD_BINCOLOR", QStringLiteral("フルカラー色数値")), &QAction::triggered, this,
             &Form1::IDM_ADD_BINCOLOR);
     connect(MenuItem::add(add, "IDM_NORMAL", QStringLiteral("基本タグ簡単入力(&N)"), QKeySequence(QStringLiteral("Ctrl+F1"))),
             &QAction::triggered, this, &Form1::IDM_NORMAL);
+    connect(MenuItem::add(add, "IDM_EDIT_PGPROP", QStringLiteral("ページ設定入力(&P)"), QKeySequence(QStringLiteral("Ctrl+F2"))),
+            &QAction::triggered, this, &Form1::ShowSiteCfg);
+    connect(MenuItem::add(add, "IDM_EDIT_PGTHEME", QStringLiteral("ページ配色設定(&T)"), QKeySequence(QStringLiteral("Ctrl+F3"))),
+            &QAction::triggered, this, &Form1::ShowPageCfg);
     QMenu *search = MenuItem::addMenu(this, "IDM_SEARCH", QStringLiteral("検索(&S)"));
     connect(MenuItem::add(search, "IDM_FIND", QStringLiteral("検索(&F)"), QKeySequence(QStringLiteral("Ctrl+F"))),
             &QAction::triggered, this, &Form1::IDM_FIND);
@@ -391,7 +409,7 @@ void Form1::IDM_ADD_BINCOLOR()
     // Typed into the source itself: right after the colour dialog closes the
     // program may have no active window to take the keys.
     m_richTextBox1->setFocus();
-    m_richTextBox1->SendKeys(QLatin1Char('#') + digits);
+    m_richTextBox1->sendKeysHere(QLatin1Char('#') + digits);
 }
 
 void Form1::insertTag(const TagInsertion &insertion)
@@ -636,3 +654,18 @@ void Form1::Option1_Click()
     m_richTextBox1->setFocus();
     window()->activateWindow();
 }
+
+template <class Dialog>
+void Form1::showDialog()
+{
+    Module1::TargetKey = windowTitle().left(3);
+    Dialog dialog(this);
+    dialog.exec();
+}
+
+void Form1::ShowSiteCfg() { showDialog<SiteCfg>(); }
+void Form1::ShowPageCfg() { showDialog<PageCfg>(); }
+void Form1::IDM_ADD_COLOR_W3C() { showDialog<Form3>(); }
+void Form1::IDM_ADD_COLOR94() { showDialog<Form5>(); }
+void Form1::IDM_ADD_COLOR141() { showDialog<Form6>(); }
+void Form1::IDM_WebSafe() { showDialog<Form7>(); }

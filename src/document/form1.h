@@ -143,6 +143,16 @@ public slots:
     void add_a_tag();
     void add_br_tag();
 
+    // The page settings and page colour scheme dialogs on this window; public
+    // so that the tag re-edit can open the page settings.
+    void ShowSiteCfg();
+    void ShowPageCfg();
+    // The colour palettes, each writing into this window.
+    void IDM_ADD_COLOR_W3C();
+    void IDM_ADD_COLOR94();
+    void IDM_ADD_COLOR141();
+    void IDM_WebSafe();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -154,6 +164,9 @@ private:
     void onChange();
     void onToolMenuAboutToShow();
     void insertTag(const TagInsertion &insertion);
+    // Shows a dialog that finds this window through TargetKey.
+    template <class Dialog>
+    void showDialog();
 
     MDIForm1 *m_frame;
     int m_formNumber = 0;

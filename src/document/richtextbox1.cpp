@@ -586,7 +586,16 @@ void RichTextBox1::SendKeys(const QString &keys)
 {
     // The application's focus widget is none while no window is active, yet
     // the window keeps the widget it will give the keys to.
-    QWidget *target = window()->focusWidget();
+    postKeys(window()->focusWidget(), keys);
+}
+
+void RichTextBox1::sendKeysHere(const QString &keys)
+{
+    postKeys(this, keys);
+}
+
+void RichTextBox1::postKeys(QWidget *target, const QString &keys)
+{
     if (!target)
         target = this;
     auto post = [target](int key, const QString &text) {

@@ -106,6 +106,9 @@ public:
     // Selects the whole character at a Qt position: both halves of a
     // character outside the basic plane.
     void selectCharacterAt(int position);
+    // The same keys, queued to this control whoever has the focus: right after
+    // a common dialog closes the program may have no active window at all.
+    void sendKeysHere(const QString &keys);
 
     // Offset (CR LF counted twice) <-> Qt position.
     int positionFromOffset(qsizetype offset) const;
@@ -133,6 +136,7 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
 
 private:
+    void postKeys(QWidget *target, const QString &keys);
     static QString toQtText(const QString &text);
     void setCursorColour(QTextCursor &cursor, const QColor &colour) const;
     void writePieces(QTextCursor &cursor, const PieceList &pieces) const;
