@@ -589,7 +589,9 @@ void MDIForm1::toggleFolderView()
 
 void MDIForm1::toggleAdviceBar()
 {
-    m_toolbar4->setVisible(!m_toolbar4->isVisible());
+    // Whether the bar was hidden, not whether it shows now: a minimised or
+    // not yet shown frame shows nothing, and must not read that as hidden.
+    m_toolbar4->setVisible(m_toolbar4->isHidden());
 }
 
 void MDIForm1::onFolderViewClose()
