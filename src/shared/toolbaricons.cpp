@@ -38,6 +38,8 @@ QString badgeText(const QString &key)
         {QStringLiteral("htmlnew"), QStringLiteral("H")},
         {QStringLiteral("cssnew"), QStringLiteral("C")},
         {QStringLiteral("jsnew"), QStringLiteral("JS")},
+        {QStringLiteral("close"), QStringLiteral("閉")},
+        {QStringLiteral("allclose"), QStringLiteral("全")},
         {QStringLiteral("print"), QStringLiteral("印")},
         {QStringLiteral("cut"), QStringLiteral("切")},
         {QStringLiteral("copy"), QStringLiteral("写")},
