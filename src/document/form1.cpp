@@ -15,6 +15,9 @@
 #include "editing/tagvocabulary.h"
 #include "frame/documentcaption.h"
 #include "frame/mdiform1.h"
+#include "generators/gradationcfg.h"
+#include "generators/imgtagcfg.h"
+#include "generators/tableset.h"
 #include "shared/dialogseam.h"
 #include "shared/formregistry.h"
 #include "shared/menuitem.h"
@@ -187,11 +190,17 @@ void Form1::buildMenus()
             &Form1::IDM_ADD_BINCOLOR);
     connect(MenuItem::add(add, "IDM_NORMAL", QStringLiteral("基本タグ簡単入力(&N)"), QKeySequence(QStringLiteral("Ctrl+F1"))),
             &QAction::triggered, this, &Form1::IDM_NORMAL);
+    connect(MenuItem::add(add, "IDM_ADD_TABLE", QStringLiteral("テーブルタグ入力(&T)")), &QAction::triggered, this,
+            &Form1::IDM_ADD_TABLE);
+    connect(MenuItem::add(add, "IDM_ADD_IMG", QStringLiteral("イメージタグ入力(&I)")), &QAction::triggered, this,
+            &Form1::IDM_ADD_IMG);
     QMenu *search = MenuItem::addMenu(this, "IDM_SEARCH", QStringLiteral("検索(&S)"));
     QMenu *tool = MenuItem::addMenu(this, "IDM_TOOL", QStringLiteral("ツール(&T)"));
     connect(tool, &QMenu::aboutToShow, this, &Form1::onToolMenuAboutToShow);
     connect(MenuItem::add(tool, "IDM_CHK_GRAM", QStringLiteral("簡易文法チェック(&H)"), QKeySequence(Qt::Key_F7)),
             &QAction::triggered, m_frame, &MDIForm1::ErrChk_Click);
+    connect(MenuItem::add(tool, "IDM_MAKE_GRADATION", QStringLiteral("グラデーション作成"), QKeySequence(Qt::Key_F8)),
+            &QAction::triggered, this, &Form1::IDM_MAKE_GRADATION);
 
     QMenu *window = MenuItem::addMenu(this, "IDM_WINDOW", QStringLiteral("ウィンドウ(&W)"));
     m_frame->fillWindowMenu(window);
@@ -500,4 +509,25 @@ void Form1::Form_Activate()
     if (sourceShown != Module1::EditEnabled)
         tvoFuncs::ToggleEditCommands();
     m_richTextBox1->setFocus();
+}
+
+void Form1::IDM_ADD_TABLE()
+{
+    Module1::TargetKey = windowTitle().left(3);
+    TableSet dialog(this);
+    dialog.exec();
+}
+
+void Form1::IDM_ADD_IMG()
+{
+    Module1::TargetKey = windowTitle().left(3);
+    ImgTagCfg dialog(this);
+    dialog.exec();
+}
+
+void Form1::IDM_MAKE_GRADATION()
+{
+    Module1::TargetKey = windowTitle().left(3);
+    GradationCfg dialog(this);
+    dialog.exec();
 }

@@ -127,6 +127,11 @@ public slots:
     void add_a_tag();
     void add_br_tag();
 
+    // The generator dialogs on this window: table, image tag, gradation text.
+    void IDM_ADD_TABLE();
+    void IDM_ADD_IMG();
+    void IDM_MAKE_GRADATION();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
