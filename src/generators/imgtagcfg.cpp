@@ -37,6 +37,8 @@ QLineEdit *attributeBox(const QString &name)
 {
     auto *box = new QLineEdit;
     box->setObjectName(name);
+    // Wide enough for a path and its size text.
+    box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 36);
     return box;
 }
 
