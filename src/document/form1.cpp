@@ -26,6 +26,9 @@
 #include "frame/mdiform1.h"
 #include "generators/pagecfg.h"
 #include "generators/sitecfg.h"
+#include "generators/gradationcfg.h"
+#include "generators/imgtagcfg.h"
+#include "generators/tableset.h"
 #include "shared/dialogseam.h"
 #include "shared/formregistry.h"
 #include "shared/menuitem.h"
@@ -230,6 +233,10 @@ void Form1::buildMenus()
             &QAction::triggered, this, &Form1::ShowSiteCfg);
     connect(MenuItem::add(add, "IDM_EDIT_PGTHEME", QStringLiteral("ページ配色設定(&T)"), QKeySequence(QStringLiteral("Ctrl+F3"))),
             &QAction::triggered, this, &Form1::ShowPageCfg);
+    connect(MenuItem::add(add, "IDM_ADD_TABLE", QStringLiteral("テーブルタグ入力(&T)")), &QAction::triggered, this,
+            &Form1::IDM_ADD_TABLE);
+    connect(MenuItem::add(add, "IDM_ADD_IMG", QStringLiteral("イメージタグ入力(&I)")), &QAction::triggered, this,
+            &Form1::IDM_ADD_IMG);
     QMenu *search = MenuItem::addMenu(this, "IDM_SEARCH", QStringLiteral("検索(&S)"));
     connect(MenuItem::add(search, "IDM_FIND", QStringLiteral("検索(&F)"), QKeySequence(QStringLiteral("Ctrl+F"))),
             &QAction::triggered, this, &Form1::IDM_FIND);
@@ -252,6 +259,8 @@ void Form1::buildMenus()
             &QAction::triggered, this, &Form1::IDM_LINK_CHK);
     connect(MenuItem::add(tool, "IDM_CHK_GRAM", QStringLiteral("簡易文法チェック(&H)"), QKeySequence(Qt::Key_F7)),
             &QAction::triggered, m_frame, &MDIForm1::ErrChk_Click);
+    connect(MenuItem::add(tool, "IDM_MAKE_GRADATION", QStringLiteral("グラデーション作成"), QKeySequence(Qt::Key_F8)),
+            &QAction::triggered, this, &Form1::IDM_MAKE_GRADATION);
     tool->addSeparator();
     connect(MenuItem::add(tool, "IDM_CREATE_BACKUP", m_restorePoint.menuCaption()), &QAction::triggered, this,
             &Form1::IDM_CREATE_BACKUP);
@@ -669,3 +678,23 @@ void Form1::IDM_ADD_COLOR_W3C() { showDialog<Form3>(); }
 void Form1::IDM_ADD_COLOR94() { showDialog<Form5>(); }
 void Form1::IDM_ADD_COLOR141() { showDialog<Form6>(); }
 void Form1::IDM_WebSafe() { showDialog<Form7>(); }
+void Form1::IDM_ADD_TABLE()
+{
+    Module1::TargetKey = windowTitle().left(3);
+    TableSet dialog(this);
+    dialog.exec();
+}
+
+void Form1::IDM_ADD_IMG()
+{
+    Module1::TargetKey = windowTitle().left(3);
+    ImgTagCfg dialog(this);
+    dialog.exec();
+}
+
+void Form1::IDM_MAKE_GRADATION()
+{
+    Module1::TargetKey = windowTitle().left(3);
+    GradationCfg dialog(this);
+    dialog.exec();
+}

@@ -152,6 +152,10 @@ public slots:
     void IDM_ADD_COLOR94();
     void IDM_ADD_COLOR141();
     void IDM_WebSafe();
+    // The generator dialogs on this window: table, image tag, gradation text.
+    void IDM_ADD_TABLE();
+    void IDM_ADD_IMG();
+    void IDM_MAKE_GRADATION();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
