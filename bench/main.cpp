@@ -342,6 +342,10 @@ int main(int argc, char *argv[])
         report("linkcheck_10mb_ms", measure(3, nullptr, [doc] { doc->IDM_LINK_CHK(); }), "ms");
         for (Form1 *d : frame.documents())
             d->TextEdit = false;
+        frame.IDM_ALLCLOSE();
+        settle();
+    }
+
     // The table dialog's "OK" for 100 x 100 cells in the middle of a 1 MB page
     // already coloured: building the pieces and writing them as one step.
     {
