@@ -2,6 +2,7 @@
 
 #include "shared/syntaxcolor.h"
 
+#include <functional>
 #include <vector>
 
 class QTextDocument;
@@ -21,6 +22,10 @@ public:
     // Writes every run as part of the edit block open on the document, so
     // that undoing that edit takes the colours back too.
     static void applyAllRecorded(QTextDocument *document, const ColourRuns &runs);
+
+    // Runs `work` on the document with its undo recording paused: the history
+    // stays as it is and nothing is added to it.
+    static void withoutRecording(QTextDocument *document, const std::function<void()> &work);
 
     void setRuns(ColourRuns runs);
     void clear();

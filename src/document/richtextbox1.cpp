@@ -7,6 +7,7 @@
 #include "shared/droppedfiles.h"
 #include "shared/syntaxpalette.h"
 
+#include <QAbstractUndoItem>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -494,12 +495,19 @@ RestorePoint::Snapshot RichTextBox1::formattedContent()
     finishColouring();
     RestorePoint::Snapshot content;
     const QTextDocument *doc = document();
-    content.text = doc->toRawText();
+    // Line breaks as "\n" and stand-ins as their originals: one character for
+    // one position, so the colour runs below fit the text as it stands.
+    content.text = StandInCharacters::text(doc, 0, INT_MAX, u"\n");
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const SyntaxColor colour = syntaxColourOf(fragment.charFormat());
-            if (colour != SyntaxColor::Default)
+            if (colour == SyntaxColor::Default)
+                continue;
+            if (!content.colours.isEmpty() && content.colours.last().colour == colour
+                && content.colours.last().start + content.colours.last().length == fragment.position())
+                content.colours.last().length += fragment.length();
+            else
                 content.colours.append({fragment.position(), fragment.length(), colour});
         }
     }
@@ -508,19 +516,56 @@ RestorePoint::Snapshot RichTextBox1::formattedContent()
     return content;
 }
 
+namespace {
+// The restore as one step of the document's own undo history: undoing it
+// puts back what the restore replaced, and redoing it the restored page. It
+// holds whichever of the two is not shown, so a page is never kept twice.
+class ContentSwap : public QAbstractUndoItem
+{
+public:
+    ContentSwap(RichTextBox1 *box, RestorePoint::Snapshot other)
+        : m_box(box)
+        , m_other(std::move(other))
+    {
+    }
+    void undo() override { swap(); }
+    void redo() override { swap(); }
+
+private:
+    void swap()
+    {
+        RestorePoint::Snapshot shown = m_box->formattedContent();
+        m_box->replaceContent(std::move(m_other));
+        m_other = std::move(shown);
+    }
+
+    RichTextBox1 *m_box;
+    RestorePoint::Snapshot m_other;
+};
+} // namespace
+
 void RichTextBox1::setFormattedContent(RestorePoint::Snapshot content)
+{
+    RestorePoint::Snapshot before = formattedContent();
+    replaceContent(std::move(content));
+    document()->appendUndoItem(new ContentSwap(this, std::move(before)));
+}
+
+void RichTextBox1::replaceContent(RestorePoint::Snapshot content)
 {
     finishColouring();
     QTextDocument *doc = document();
-    QTextCursor cursor(doc);
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.removeSelectedText();
-    cursor.insertText(content.text, QTextCharFormat());
+    // Recording every character and colour of a large page would cost the
+    // history seconds; the swap above stands for all of it.
+    DeferredColouring::withoutRecording(doc, [&] {
+        QTextCursor cursor(doc);
+        cursor.select(QTextCursor::Document);
+        cursor.removeSelectedText();
+        cursor.setCharFormat(QTextCharFormat());
+        StandInCharacters::insert(cursor, content.text, QTextCharFormat());
+    });
     content.text = QString();
-    DeferredColouring::applyAllRecorded(doc, content.colours);
-    cursor.endEditBlock();
-    // The marks are no part of the edit: an undo of the restore leaves them be.
+    applyColourRuns(content.colours);
     if (m_linkMarks)
         m_linkMarks->clear();
     if (!content.linkMarks.isEmpty()) {
@@ -528,7 +573,9 @@ void RichTextBox1::setFormattedContent(RestorePoint::Snapshot content)
             m_linkMarks = new LinkMarks(doc);
         m_linkMarks->add(content.linkMarks);
     }
-    setTextCursor(cursor);
+    QTextCursor end(doc);
+    end.movePosition(QTextCursor::End);
+    setTextCursor(end);
 }
 
 int RichTextBox1::lineOfCaret() const

@@ -87,6 +87,8 @@ public:
     // edit; the caret ends after the text. The snapshot's text is let go as
     // soon as the document holds its own copy.
     void setFormattedContent(RestorePoint::Snapshot content);
+    // The same replacement, recorded in no history (the restore's own undo step).
+    void replaceContent(RestorePoint::Snapshot content);
 
     int lineOfCaret() const;
     // The text of a line, at most 255 characters.

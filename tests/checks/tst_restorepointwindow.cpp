@@ -144,9 +144,20 @@ void TestRestorePointWindow::restoreIsOneUndoStep()
     doc->menuItem(QStringLiteral("IDM_CREATE_BACKUP"))->trigger();
     QCOMPARE(box->Text(), QString::fromLatin1(Page));
 
+    const QStringList restoredLooks = looks(box);
+
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(box->Text(), edited);
     QCOMPARE(looks(box), editedLooks);
+    // Redo brings the restored page back, and the history before the restore
+    // still holds: the typing undoes as it did.
+    box->redo();
+    QCOMPARE(box->Text(), QString::fromLatin1(Page));
+    QCOMPARE(looks(box), restoredLooks);
+    box->undo();
+    box->undo();
+    QCOMPARE(box->Text(), QString::fromLatin1(Page));
+    QVERIFY(!box->document()->isUndoAvailable());
 }
 
 void TestRestorePointWindow::eachWindowHasItsOwnPoint()
