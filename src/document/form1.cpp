@@ -16,6 +16,7 @@
 #include "commands/sourcesearch.h"
 #include "checks/linkcheck.h"
 #include "document/documentfile.h"
+#include "document/documentmenus.h"
 #include "document/previewview.h"
 #include "document/richtextbox1.h"
 #include "editing/attributecompletion.h"
@@ -60,7 +61,9 @@ Form1::Form1(MDIForm1 *frame)
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
-    buildMenus();
+    const DocumentMenus::Built menus = DocumentMenus::build(this, frame);
+    m_menus = menus.menus;
+    m_editMenu = menus.editMenu;
 
     // The load step.
     m_formNumber = Module1::DocNumber;
@@ -166,121 +169,6 @@ void Form1::TagNameFind()
 void Form1::AttrListSet()
 {
     m_attributeCompletion->AttrListSet();
-}
-
-void Form1::buildMenus()
-{
-    QMenu *file = MenuItem::addMenu(this, "IDM_FILE", QStringLiteral("ファイル(&F)"));
-    connect(MenuItem::add(file, "IDM_NEWHTML", QStringLiteral("新規HTML文書作成(&N)"), QKeySequence(QStringLiteral("Ctrl+N"))),
-            &QAction::triggered, m_frame, &MDIForm1::IDM_NEWHTML);
-    connect(MenuItem::add(file, "IDM_NEWCSS", QStringLiteral("新規スタイルシート作成")), &QAction::triggered, m_frame,
-            &MDIForm1::IDM_NEWCSS);
-    connect(MenuItem::add(file, "IDM_NEWJS", QStringLiteral("新規JavaScript作成")), &QAction::triggered, m_frame,
-            &MDIForm1::IDM_NEWJS);
-    file->addSeparator();
-    connect(MenuItem::add(file, "IDM_FILEOPEN", QStringLiteral("ファイルを開く(&O)..."), QKeySequence(QStringLiteral("Ctrl+O"))),
-            &QAction::triggered, m_frame, &MDIForm1::IDM_FILEOPEN);
-    file->addSeparator();
-    connect(MenuItem::add(file, "IDM_SAVE", QStringLiteral("上書き保存(&S)"), QKeySequence(QStringLiteral("Ctrl+S"))),
-            &QAction::triggered, this, &Form1::IDM_SAVE);
-    connect(MenuItem::add(file, "IDM_SAVEAS", QStringLiteral("名前を付けて保存(&A)...")), &QAction::triggered, this,
-            &Form1::IDM_SAVEAS);
-    connect(MenuItem::add(file, "IDM_ALLSAVE", QStringLiteral("全て保存")), &QAction::triggered, m_frame,
-            &MDIForm1::IDM_ALLSAVE);
-    file->addSeparator();
-    connect(MenuItem::add(file, "IDM_FILECLOSE", QStringLiteral("閉じる(&C)")), &QAction::triggered, this,
-            &Form1::IDM_FILECLOSE);
-    connect(MenuItem::add(file, "IDM_ALLCLOSE", QStringLiteral("全て閉じる(&D)")), &QAction::triggered, m_frame,
-            &MDIForm1::IDM_ALLCLOSE);
-    file->addSeparator();
-    connect(MenuItem::add(file, "IDM_PRINT", QStringLiteral("印刷(&P)..."), QKeySequence(QStringLiteral("Ctrl+P"))),
-            &QAction::triggered, this, [this] {
-                if (auto printer = DialogSeam::instance().printer(this))
-                    m_richTextBox1->printTo(printer.get());
-            });
-    file->addSeparator();
-    connect(MenuItem::add(file, "IDM_EXIT", QStringLiteral("終了(&X)"), QKeySequence(QStringLiteral("Ctrl+Q"))),
-            &QAction::triggered, m_frame, &MDIForm1::IDM_EXIT);
-
-    QMenu *edit = MenuItem::addMenu(this, "IDM_EDIT", QStringLiteral("編集(&E)"));
-    m_editMenu = new EditMenu(this, edit);
-
-    QMenu *view = MenuItem::addMenu(this, "IDM_VIEW", QStringLiteral("表示(&V)"));
-    QAction *project = MenuItem::add(view, "IDM_VIEW_PROJECT", QStringLiteral("作業フォルダビュー(&D)"));
-    project->setCheckable(true);
-    project->setChecked(true);
-    connect(project, &QAction::triggered, m_frame, &MDIForm1::toggleFolderView);
-    QAction *advice = MenuItem::add(view, "IDM_VIEW_TAGTOOL", QStringLiteral("アドバイスバー(&T)"));
-    advice->setCheckable(true);
-    advice->setChecked(true);
-    connect(advice, &QAction::triggered, m_frame, &MDIForm1::toggleAdviceBar);
-
-    QMenu *add = MenuItem::addMenu(this, "IDM_ADD", QStringLiteral("タグ挿入(&A)"));
-    QMenu *colours = MenuItem::addSubMenu(add, "IDM_ADD_COLOR", QStringLiteral("色コードの入力(&C)"));
-    connect(MenuItem::add(colours, "IDM_ADD_COLOR_W3C", QStringLiteral("W3C準拠16色")), &QAction::triggered, this,
-            &Form1::IDM_ADD_COLOR_W3C);
-    connect(MenuItem::add(colours, "IDM_ADD_COLOR94", QStringLiteral("256色時WinMac共通94色")), &QAction::triggered,
-            this, &Form1::IDM_ADD_COLOR94);
-    connect(MenuItem::add(colours, "IDM_ADD_COLOR141", QStringLiteral("NN,IE共通定義141色")), &QAction::triggered,
-            this, &Form1::IDM_ADD_COLOR141);
-    connect(MenuItem::add(colours, "IDM_WebSafe", QStringLiteral("Webセーフカラー216色")), &QAction::triggered, this,
-            &Form1::IDM_WebSafe);
-    connect(MenuItem::add(colours, "IDM_ADD_BINCOLOR", QStringLiteral("フルカラー色数値")), &QAction::triggered, this,
-            &Form1::IDM_ADD_BINCOLOR);
-    connect(MenuItem::add(add, "IDM_NORMAL", QStringLiteral("基本タグ簡単入力(&N)"), QKeySequence(QStringLiteral("Ctrl+F1"))),
-            &QAction::triggered, this, &Form1::IDM_NORMAL);
-    connect(MenuItem::add(add, "IDM_EDIT_PGPROP", QStringLiteral("ページ設定入力(&P)"), QKeySequence(QStringLiteral("Ctrl+F2"))),
-            &QAction::triggered, this, &Form1::ShowSiteCfg);
-    connect(MenuItem::add(add, "IDM_EDIT_PGTHEME", QStringLiteral("ページ配色設定(&T)"), QKeySequence(QStringLiteral("Ctrl+F3"))),
-            &QAction::triggered, this, &Form1::ShowPageCfg);
-    connect(MenuItem::add(add, "IDM_ADD_TABLE", QStringLiteral("テーブルタグ入力(&T)")), &QAction::triggered, this,
-            &Form1::IDM_ADD_TABLE);
-    connect(MenuItem::add(add, "IDM_ADD_IMG", QStringLiteral("イメージタグ入力(&I)")), &QAction::triggered, this,
-            &Form1::IDM_ADD_IMG);
-    QMenu *search = MenuItem::addMenu(this, "IDM_SEARCH", QStringLiteral("検索(&S)"));
-    connect(MenuItem::add(search, "IDM_FIND", QStringLiteral("検索(&F)"), QKeySequence(QStringLiteral("Ctrl+F"))),
-            &QAction::triggered, this, &Form1::IDM_FIND);
-    QAction *nextFind = MenuItem::add(search, "IDM_NEXTFIND", QStringLiteral("次を検索(&N)"), QKeySequence(Qt::Key_F2));
-    connect(nextFind, &QAction::triggered, this, &Form1::IDM_NEXTFIND);
-    connect(MenuItem::add(search, "IDM_REPLACE", QStringLiteral("置換(&R)"), QKeySequence(QStringLiteral("Ctrl+H"))),
-            &QAction::triggered, this, &Form1::IDM_REPLACE);
-    // Greyed while open with nothing to repeat; F2 itself must stay live
-    // after the menu closes, since a later find gives it something to do.
-    connect(search, &QMenu::aboutToShow, nextFind, [nextFind] { nextFind->setEnabled(!Module1::LastFindText.isEmpty()); });
-    connect(search, &QMenu::aboutToHide, nextFind, [nextFind] { nextFind->setEnabled(true); });
-    QMenu *tool = MenuItem::addMenu(this, "IDM_TOOL", QStringLiteral("ツール(&T)"));
-    connect(tool, &QMenu::aboutToShow, this, &Form1::onToolMenuAboutToShow);
-    connect(MenuItem::add(tool, "IDM_EDITSOURCE", QStringLiteral("ソース編集(&E)"), QKeySequence(Qt::Key_F4)),
-            &QAction::triggered, this, &Form1::IDM_EDITSOURCE);
-    connect(MenuItem::add(tool, "IDM_PREVIEW", QStringLiteral("プレビュー表示(&P)"), QKeySequence(Qt::Key_F5)),
-            &QAction::triggered, this, &Form1::IDM_PREVIEW);
-    tool->addSeparator();
-    connect(MenuItem::add(tool, "IDM_LINK_CHK", QStringLiteral("リンク切れチェック(&L)"), QKeySequence(Qt::Key_F6)),
-            &QAction::triggered, this, &Form1::IDM_LINK_CHK);
-    connect(MenuItem::add(tool, "IDM_CHK_GRAM", QStringLiteral("簡易文法チェック(&H)"), QKeySequence(Qt::Key_F7)),
-            &QAction::triggered, m_frame, &MDIForm1::ErrChk_Click);
-    connect(MenuItem::add(tool, "IDM_MAKE_GRADATION", QStringLiteral("グラデーション作成"), QKeySequence(Qt::Key_F8)),
-            &QAction::triggered, this, &Form1::IDM_MAKE_GRADATION);
-    tool->addSeparator();
-    connect(MenuItem::add(tool, "IDM_CREATE_BACKUP", m_restorePoint.menuCaption()), &QAction::triggered, this,
-            &Form1::IDM_CREATE_BACKUP);
-
-    QMenu *window = MenuItem::addMenu(this, "IDM_WINDOW", QStringLiteral("ウィンドウ(&W)"));
-    m_frame->fillWindowMenu(window);
-
-    QMenu *help = MenuItem::addMenu(this, "IDM_HELP", QStringLiteral("ヘルプ"));
-    connect(MenuItem::add(help, "IDM_ABOUT", QStringLiteral("バージョン情報(&A)...")), &QAction::triggered, m_frame,
-            &MDIForm1::IDM_ABOUT);
-    connect(MenuItem::add(help, "IDM_HELP_MAIN", QStringLiteral("ヘルプ目次")), &QAction::triggered, m_frame,
-            &MDIForm1::IDM_HELP_MAIN);
-
-    m_menus = {file, edit, view, add, search, tool, window, help};
-}
-
-void Form1::onToolMenuAboutToShow()
-{
-    if (QAction *backup = menuItem(QStringLiteral("IDM_CREATE_BACKUP")))
-        backup->setText(m_restorePoint.menuCaption());
 }
 
 void Form1::IDM_CREATE_BACKUP()
@@ -678,23 +566,6 @@ void Form1::IDM_ADD_COLOR_W3C() { showDialog<Form3>(); }
 void Form1::IDM_ADD_COLOR94() { showDialog<Form5>(); }
 void Form1::IDM_ADD_COLOR141() { showDialog<Form6>(); }
 void Form1::IDM_WebSafe() { showDialog<Form7>(); }
-void Form1::IDM_ADD_TABLE()
-{
-    Module1::TargetKey = windowTitle().left(3);
-    TableSet dialog(this);
-    dialog.exec();
-}
-
-void Form1::IDM_ADD_IMG()
-{
-    Module1::TargetKey = windowTitle().left(3);
-    ImgTagCfg dialog(this);
-    dialog.exec();
-}
-
-void Form1::IDM_MAKE_GRADATION()
-{
-    Module1::TargetKey = windowTitle().left(3);
-    GradationCfg dialog(this);
-    dialog.exec();
-}
+void Form1::IDM_ADD_TABLE() { showDialog<TableSet>(); }
+void Form1::IDM_ADD_IMG() { showDialog<ImgTagCfg>(); }
+void Form1::IDM_MAKE_GRADATION() { showDialog<GradationCfg>(); }

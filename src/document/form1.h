@@ -163,10 +163,8 @@ protected:
 
 private:
     void buildControls();
-    void buildMenus();
     bool writeTo(const QString &path);
     void onChange();
-    void onToolMenuAboutToShow();
     void insertTag(const TagInsertion &insertion);
     // Shows a dialog that finds this window through TargetKey.
     template <class Dialog>
