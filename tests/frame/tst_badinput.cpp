@@ -62,9 +62,10 @@ void TestBadInput::openKeepsEveryByte_data()
     QTest::newRow("empty file -> opens, saves 0 bytes") << "file" << QByteArray() << true << true;
     QTest::newRow("<p>NUL FF FE</p> -> warning, save refused")
         << "file" << QByteArray("<p>\0\xff\xfe\x80</p>\r\n", 14) << true << false;
-    // Two megabytes rather than ten, until long lines stop costing per line.
-    QTest::newRow("2 MB on one line -> opens, saves the same")
-        << "file" << QByteArray("<p>") + QByteArray(2 * 1024 * 1024, 'x') + QByteArray("</p>") << true << true;
+    // 128 KB rather than 10 MB: laying out one long line still costs minutes
+    // under the sanitizers, until long lines are split for display.
+    QTest::newRow("128 KB on one line -> opens, saves the same")
+        << "file" << QByteArray("<p>") + QByteArray(128 * 1024, 'x') + QByteArray("</p>") << true << true;
 }
 
 void TestBadInput::openKeepsEveryByte()
