@@ -26,11 +26,40 @@ QStringView trimmed(QStringView target)
     return target.sliced(begin, end - begin);
 }
 
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Only a "%" with two hex digits is an escape; any other "%" is the
+// character itself, as a browser reads it. (QByteArray::fromPercentEncoding
+// turns "%%c" into a backslash and "50%off" into garbage.)
 QString percentDecoded(QStringView text)
 {
     if (!text.contains(u'%'))
         return text.toString();
-    return QString::fromUtf8(QByteArray::fromPercentEncoding(text.toUtf8()));
+    const QByteArray bytes = text.toUtf8();
+    QByteArray decoded;
+    decoded.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes.at(i) == '%' && i + 2 < bytes.size()) {
+            const int high = hexValue(bytes.at(i + 1));
+            const int low = hexValue(bytes.at(i + 2));
+            if (high >= 0 && low >= 0) {
+                decoded += char(high * 16 + low);
+                i += 2;
+                continue;
+            }
+        }
+        decoded += bytes.at(i);
+    }
+    return QString::fromUtf8(decoded);
 }
 
 bool isDefined(const QSet<QString> &anchors, const QString &fragment, QStringView raw)

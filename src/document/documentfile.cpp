@@ -311,7 +311,12 @@ QString writeBytes(const QString &path, const QByteArray &bytes)
                               "保存先のフォルダーに書き込めるか確認してください。")
             .arg(path, file.errorString());
     }
-    const bool written = file.write(bytes) == bytes.size();
+    // A write that the disk or a file-size limit cuts short can stay in the
+    // device's buffer and fail only at commit, which then renames the cut
+    // file over the old one all the same; so the bytes are flushed and
+    // counted before the old file is replaced.
+    const bool written =
+        file.write(bytes) == bytes.size() && file.flush() && file.size() == bytes.size();
     if (!written || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();

@@ -84,6 +84,15 @@ Form1::~Form1()
 {
     if (Module1::TargetForm == this)
         Module1::TargetForm = nullptr;
+    // QWidget's destructor deletes the child widgets, whose last events and
+    // signals would otherwise reach handlers of a window that is no longer a
+    // Form1: the completion helpers go first, the other links are cut.
+    delete m_attributeCompletion;
+    m_attributeCompletion = nullptr;
+    qDeleteAll(findChildren<TagCompletion *>(Qt::FindDirectChildrenOnly));
+    const QList<QObject *> children = findChildren<QObject *>();
+    for (QObject *child : children)
+        QObject::disconnect(child, nullptr, this, nullptr);
 }
 
 void Form1::buildControls()

@@ -96,6 +96,10 @@ MDIForm1::MDIForm1(QWidget *parent)
 
 MDIForm1::~MDIForm1()
 {
+    // QWidget's destructor closes the sub-windows, and the area reports the
+    // activation changes that follows; by then this is no longer an MDIForm1,
+    // so its handlers must not run.
+    m_mdiArea->disconnect(this);
     if (g_frame == this)
         g_frame = nullptr;
 }

@@ -76,6 +76,9 @@ PageSettings PageSettingsReader::read(QStringView text, Span *lastValue)
 
 std::optional<PageSettingsReader::Span> PageSettingsReader::quotedValue(QStringView text, qsizetype start)
 {
+    // A start before the page would read outside the text.
+    if (start < 0)
+        return std::nullopt;
     for (qsizetype i = start; i < text.size(); ++i) {
         switch (text[i].unicode()) {
         case u'"':

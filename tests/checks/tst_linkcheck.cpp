@@ -135,6 +135,8 @@ void TestLinkCheck::understandsTargets_data()
     QTest::addColumn<QString>("value");
 
     QTest::newRow("empty") << "" << Kind::Empty << "";
+    QTest::newRow("100%.html: a % without hex digits is itself") << "100%.html" << Kind::File << "100%.html";
+    QTest::newRow("a%%5c.html: only the escape decodes") << "a%%5c.html" << Kind::File << "a%\\.html";
     QTest::newRow("only blanks") << "  " << Kind::Empty << "";
     QTest::newRow("web address") << "http://example.com/a.html" << Kind::External << "";
     QTest::newRow("mail address") << "mailto:a@example.com" << Kind::External << "";
