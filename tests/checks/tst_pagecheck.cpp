@@ -1,4 +1,6 @@
+#include "checks/linkcheck.h"
 #include "checks/pagecheck.h"
+#include "document/documentfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,6 +42,7 @@ private slots:
     void exitCodes_data();
     void exitCodes();
     void namesFilesAsGiven();
+    void helpFileHasNoBrokenLink();
 
 private:
     QTemporaryDir m_site;
@@ -130,6 +133,23 @@ void TestPageCheck::namesFilesAsGiven()
     QVERIFY2(lines.at(0).startsWith(path + ":1:1: <!DOCTYPE"), qPrintable(lines.at(0)));
     QVERIFY2(lines.at(1).startsWith(path + ":2:"), qPrintable(lines.at(1)));
     QVERIFY(lines.at(1).endsWith(QStringLiteral("nai.html")));
+}
+
+void TestPageCheck::helpFileHasNoBrokenLink()
+{
+    const QString folder = QStringLiteral(TOVALO_RESOURCES);
+    const DocumentFile::ReadResult help = DocumentFile::read(folder + QStringLiteral("/tvo.hlp"));
+    QVERIFY2(help.ok, qPrintable(help.error));
+    QVERIFY(help.warning.isEmpty());
+    QString crlf = help.text;
+    crlf.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    const LinkCheckResult links = LinkCheck::run(crlf, folder);
+    QStringList broken;
+    for (const TextRange &range : links.broken)
+        broken << crlf.mid(range.start, range.length);
+    QVERIFY2(broken.isEmpty(), qPrintable(broken.join(QLatin1Char(' '))));
+    // The contents and the pictures were looked at, not skipped.
+    QVERIFY2(links.examined >= 40, qPrintable(QString::number(links.examined)));
 }
 
 QTEST_GUILESS_MAIN(TestPageCheck)
