@@ -26,6 +26,8 @@ set(CPACK_PACKAGE_CONTACT "Tovalo developers <tovalo@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Source editor for web pages (HTML, CSS, JavaScript) with a Japanese interface")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The debug information would make the package several times larger.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://localhost/tovalo")
 # Everything the program loads at run time: the Qt libraries it links, the
