@@ -3,9 +3,12 @@
 # make bench                 install what is missing, build, print the speed figures
 # make asan                  the whole suite again, built with the address and undefined-behaviour sanitizers
 # make fuzz [FUZZ_SECONDS=60] build the libFuzzer targets with clang and run each for FUZZ_SECONDS
+# make install PREFIX=dir    build, install under dir (default /usr/local)
+# make package               build, make the .deb in the build folder
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS ?= 2
+PREFIX ?= /usr/local
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
@@ -19,7 +22,7 @@ SAN_ENV = ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1:detec
   UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
 
-.PHONY: deps configure build run test bench clean asan fuzz
+.PHONY: deps configure build run test bench install package clean asan fuzz
 
 deps:
 	./scripts/install-deps
@@ -58,6 +61,12 @@ fuzz: deps
 	    ./$(FUZZ_BUILD)/tests/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    -artifact_prefix=$(FUZZ_BUILD)/$$t- $(FUZZ_BUILD)/corpus/$$t tests/fuzz/corpus/$$t; \
 	done
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

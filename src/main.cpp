@@ -1,14 +1,47 @@
+#include "checks/pagecheck.h"
 #include "frame/mdiform1.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTextStream>
 #include <QTranslator>
+
+#include <cstdio>
+#include <cstring>
 
 #include <unistd.h>
 
+namespace {
+
+// "--check FILE…" and "--version" answer on the terminal and never open a
+// window, so a site's build can run them on a machine without a display.
+int runWithoutWindow(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    const QString option = arguments.takeFirst();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (option == QLatin1String("--version")) {
+        out << QStringLiteral("tovalo " TOVALO_VERSION) << Qt::endl;
+        return 0;
+    }
+    if (arguments.isEmpty()) {
+        err << QStringLiteral("使い方：tovalo --check ファイル…") << Qt::endl;
+        return PageCheck::Unreadable;
+    }
+    return PageCheck::run(arguments, out, err);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (argc >= 2 && (std::strcmp(argv[1], "--check") == 0 || std::strcmp(argv[1], "--version") == 0))
+        return runWithoutWindow(argc, argv);
+
     // The preview browser's sandbox refuses to start as root; it is switched
     // off then, and only then.
     if (::geteuid() == 0)
@@ -17,6 +50,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tovalo"));
     QApplication::setApplicationVersion(QStringLiteral(TOVALO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("tovalo"));
 
     // Qt's own dialogs and buttons speak Japanese like the rest of the program.
     QTranslator qtTranslator;

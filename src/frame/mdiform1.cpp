@@ -12,6 +12,7 @@
 #include "frame/helpwindow.h"
 #include "frame/standardtoolbar.h"
 #include "frame/tabbar.h"
+#include "shared/datafile.h"
 #include "shared/dialogseam.h"
 #include "shared/droppedfiles.h"
 #include "shared/formregistry.h"
@@ -25,6 +26,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -50,6 +52,9 @@ MDIForm1::MDIForm1(QWidget *parent)
     g_frame = this;
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Tovalo"));
+    // Every window, document windows and dialogs included, shows the
+    // program's own icon rather than the toolkit's.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tovalo.svg")));
     setAcceptDrops(true);
     // No list of bars on a right click: the advice bar is shown and hidden
     // through its "×" and the view menus only, which keep their check marks.
@@ -566,7 +571,7 @@ void MDIForm1::IDM_CASCADE()
 
 void MDIForm1::IDM_HELP_MAIN()
 {
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/tvo.hlp");
+    const QString path = DataFile::path(QStringLiteral("tvo.hlp"));
     if (!m_help)
         m_help = new HelpWindow();
     if (!m_help->openContents(path)) {

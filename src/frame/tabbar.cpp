@@ -48,6 +48,10 @@ void TabBar::hideAll()
 
 void TabBar::markActive(QPushButton *button, bool active)
 {
-    button->setStyleSheet(active ? QStringLiteral("QPushButton { background-color: rgb(160, 230, 180); }") : QString());
+    // The active tab can't be clicked, yet its name must read as clearly as
+    // the others': the disabled grey on the green was hard to make out.
+    const QString text = palette().color(QPalette::Active, QPalette::ButtonText).name();
+    button->setStyleSheet(active ? QStringLiteral("QPushButton { background-color: rgb(160, 230, 180); color: %1; }").arg(text)
+                                 : QString());
     button->setEnabled(!active);
 }

@@ -9,6 +9,7 @@
 #include "generators/imageextensions.h"
 #include "generators/imagefolder.h"
 #include "generators/imagetagmarkup.h"
+#include "shared/datafile.h"
 #include "shared/dialogseam.h"
 
 #include <QCheckBox>
@@ -45,7 +46,7 @@ QLineEdit *attributeBox(const QString &name)
 // The stand-in picture beside the program; a plain one when it is missing.
 QImage placeholderPicture()
 {
-    QImage picture(QCoreApplication::applicationDirPath() + QStringLiteral("/png.bmp"));
+    QImage picture(DataFile::path(QStringLiteral("png.bmp")));
     if (picture.isNull()) {
         picture = QImage(256, 128, QImage::Format_RGB32);
         picture.fill(QColor(236, 236, 236));

@@ -53,6 +53,7 @@ private slots:
     void arrangementsKeepEveryWindowInside();
     void helpOpensTheContents();
     void aboutShowsNameAndVersion();
+    void everyWindowShowsTheProgramIcon();
     void adviceBarCloseButtonAndMenuTurnIndependently();
     void folderViewFollowsTheActiveDocument();
 };
@@ -202,6 +203,14 @@ void TestMDIForm1::onlyTheActiveTabIsMarked()
     QVERIFY(tabs->Command1(2)->styleSheet().contains(QStringLiteral("160, 230, 180")));
     QVERIFY(tabs->Command1(1)->isEnabled());
     QVERIFY(tabs->Command1(1)->styleSheet().isEmpty());
+    // Disabled, but its name is drawn as dark as any button's text.
+    const QImage active = tabs->Command1(2)->grab().toImage();
+    const int textLightness = tabs->palette().color(QPalette::Active, QPalette::ButtonText).lightness();
+    int darkest = 255;
+    for (int y = 4; y < active.height() - 4; ++y)
+        for (int x = 4; x < active.width() - 4; ++x)
+            darkest = qMin(darkest, QColor(active.pixel(x, y)).lightness());
+    QVERIFY2(darkest <= textLightness + 40, qPrintable(QString::number(darkest)));
 
     QTest::mouseClick(tabs->Command1(1), Qt::LeftButton);
     FrameFixture::settle();
@@ -565,6 +574,20 @@ void TestMDIForm1::aboutShowsNameAndVersion()
     QVERIFY(about->isVisible());
     QVERIFY(about->isModal());
     QVERIFY(about->findChild<QLabel *>(QStringLiteral("lblVersion"))->text().contains(QStringLiteral(TOVALO_VERSION)));
+    about->accept();
+}
+
+void TestMDIForm1::everyWindowShowsTheProgramIcon()
+{
+    FrameFixture f;
+    const QImage program = QApplication::windowIcon().pixmap(32).toImage();
+    QVERIFY(!program.isNull());
+    f.active()->runByName(QStringLiteral("IDM_ABOUT"));
+    auto *about = f.frame->findChild<QDialog *>(QStringLiteral("frmAbout"));
+    QVERIFY(about);
+    const QList<QWidget *> windows{static_cast<QWidget *>(f.frame.get()), f.active()->parentWidget(), about};
+    for (QWidget *window : windows)
+        QCOMPARE(window->windowIcon().pixmap(32).toImage(), program);
     about->accept();
 }
 
