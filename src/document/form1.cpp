@@ -258,7 +258,7 @@ void Form1::loadText(const QString &text, const TextFileFormat &format)
 
 void Form1::ColorSet()
 {
-    m_richTextBox1->applyColourRuns(ColorScanner::scan(m_richTextBox1->document()->toRawText()));
+    m_richTextBox1->applyScannedColourRuns(ColorScanner::scan(m_richTextBox1->scanText()));
 }
 
 void Form1::onChange()

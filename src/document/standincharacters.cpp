@@ -1,5 +1,7 @@
 #include "document/standincharacters.h"
 
+#include "document/softbreaks.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -72,34 +74,62 @@ void StandInCharacters::insert(QTextCursor &cursor, const QString &text, const Q
 {
     QTextCharFormat plain = format;
     unmark(plain);
-    if (!containsSplitting(text)) {
-        cursor.insertText(text, plain);
-        return;
-    }
+    // Qt gives a block made by a "\n" in the text the format of the block it
+    // was split from, soft-break mark and all; each break goes in on its own.
+    auto insertLine = [&](QStringView line) {
+        if (!containsSplitting(line)) {
+            if (!line.isEmpty())
+                cursor.insertText(line.toString(), plain);
+            return;
+        }
+        qsizetype start = 0;
+        for (qsizetype i = 0; i <= line.size(); ++i) {
+            if (i < line.size() && !isSplitting(line.at(i)))
+                continue;
+            if (i > start)
+                cursor.insertText(line.mid(start, i - start).toString(), plain);
+            if (i < line.size())
+                cursor.insertText(QString(QChar(StandIn)), marked(plain, line.at(i)));
+            start = i + 1;
+        }
+    };
     qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && !isSplitting(text.at(i)))
-            continue;
-        if (i > start)
-            cursor.insertText(text.mid(start, i - start), plain);
-        if (i < text.size())
-            cursor.insertText(QString(QChar(StandIn)), marked(plain, text.at(i)));
+    for (qsizetype i = text.indexOf(QLatin1Char('\n')); i >= 0; i = text.indexOf(QLatin1Char('\n'), start)) {
+        insertLine(QStringView(text).mid(start, i - start));
+        cursor.insertBlock(SoftBreaks::unmarked(cursor.blockFormat()), plain);
         start = i + 1;
     }
+    insertLine(QStringView(text).mid(start));
 }
 
-void StandInCharacters::setContent(QTextDocument *document, const QString &text)
+std::vector<int> StandInCharacters::setContent(QTextDocument *document, const QString &text,
+                                              const std::vector<qsizetype> &softCuts)
 {
-    if (!containsSplitting(text)) {
+    std::vector<int> continuations;
+    if (!containsSplitting(text) && softCuts.empty()) {
         document->setPlainText(text);
-        return;
+        return continuations;
     }
-    QString held = text;
+    QString held;
+    held.reserve(text.size() + qsizetype(softCuts.size()));
     std::vector<std::pair<int, QChar>> originals;
-    for (qsizetype i = 0; i < held.size(); ++i) {
-        if (isSplitting(held.at(i))) {
-            originals.emplace_back(int(i), held.at(i));
-            held[i] = QChar(StandIn);
+    int blockNumber = 0;
+    size_t nextCut = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (nextCut < softCuts.size() && softCuts[nextCut] == i) {
+            held.append(QLatin1Char('\n'));
+            continuations.push_back(++blockNumber);
+            ++nextCut;
+        }
+        const QChar ch = text.at(i);
+        if (ch == QLatin1Char('\n')) {
+            ++blockNumber;
+            held.append(ch);
+        } else if (isSplitting(ch)) {
+            originals.emplace_back(int(held.size()), ch);
+            held.append(QChar(StandIn));
+        } else {
+            held.append(ch);
         }
     }
     document->setPlainText(held);
@@ -113,10 +143,16 @@ void StandInCharacters::setContent(QTextDocument *document, const QString &text)
         format.setProperty(MarkProperty, int(original.unicode()));
         cursor.mergeCharFormat(format);
     }
+    for (const int number : continuations) {
+        cursor.setPosition(document->findBlockByNumber(number).position());
+        cursor.setBlockFormat(SoftBreaks::marked(cursor.blockFormat()));
+    }
     document->setUndoRedoEnabled(true);
+    return continuations;
 }
 
-QString StandInCharacters::text(const QTextDocument *document, int from, int to, QStringView lineBreak)
+QString StandInCharacters::text(const QTextDocument *document, int from, int to, QStringView lineBreak,
+                                const std::vector<int> &softSeparators)
 {
     QString raw;
     if (from <= 0 && to >= document->characterCount() - 1) {
@@ -136,10 +172,13 @@ QString StandInCharacters::text(const QTextDocument *document, int from, int to,
     QString out;
     out.reserve(raw.size() + raw.count(QChar::ParagraphSeparator) * (lineBreak.size() - 1));
     size_t next = 0;
+    size_t nextSoft = 0;
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const QChar ch = raw.at(i);
         if (next < standIns.size() && standIns[next].first == from + i) {
             out.append(standIns[next++].second);
+        } else if (nextSoft < softSeparators.size() && softSeparators[nextSoft] == from + i) {
+            ++nextSoft; // a soft break is no character of the text
         } else if (ch == QChar::ParagraphSeparator) {
             out.append(lineBreak);
         } else {
