@@ -2,6 +2,7 @@
 // each the median of several runs. Run offscreen: QT_QPA_PLATFORM=offscreen.
 #include "benchtools.h"
 #include "editingfigures.h"
+#include "longlinefigures.h"
 #include "pagegenerator.h"
 
 #include "commands/findreplaceall.h"
@@ -211,5 +212,6 @@ int main(int argc, char *argv[])
     settle();
 
     EditingFigures::run(frame, page10, page1);
+    LongLineFigures::run(frame);
     return 0;
 }

@@ -74,6 +74,9 @@ void StandInCharacters::insert(QTextCursor &cursor, const QString &text, const Q
 {
     QTextCharFormat plain = format;
     unmark(plain);
+    // The selection goes even when nothing comes in its place.
+    if (cursor.hasSelection())
+        cursor.removeSelectedText();
     // Qt gives a block made by a "\n" in the text the format of the block it
     // was split from, soft-break mark and all; each break goes in on its own.
     auto insertLine = [&](QStringView line) {
@@ -114,28 +117,45 @@ std::vector<int> StandInCharacters::setContent(QTextDocument *document, const QS
     held.reserve(text.size() + qsizetype(softCuts.size()));
     std::vector<std::pair<int, QChar>> originals;
     int blockNumber = 0;
-    size_t nextCut = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (nextCut < softCuts.size() && softCuts[nextCut] == i) {
+    if (!containsSplitting(text)) {
+        // Whole stretches between the cuts: a large page goes in at copying speed.
+        qsizetype start = 0;
+        for (const qsizetype cut : softCuts) {
+            const QStringView stretch = QStringView(text).mid(start, cut - start);
+            blockNumber += int(stretch.count(QLatin1Char('\n')));
+            held.append(stretch);
             held.append(QLatin1Char('\n'));
             continuations.push_back(++blockNumber);
-            ++nextCut;
+            start = cut;
         }
-        const QChar ch = text.at(i);
-        if (ch == QLatin1Char('\n')) {
-            ++blockNumber;
-            held.append(ch);
-        } else if (isSplitting(ch)) {
-            originals.emplace_back(int(held.size()), ch);
-            held.append(QChar(StandIn));
-        } else {
-            held.append(ch);
+        held.append(QStringView(text).mid(start));
+    } else {
+        size_t nextCut = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (nextCut < softCuts.size() && softCuts[nextCut] == i) {
+                held.append(QLatin1Char('\n'));
+                continuations.push_back(++blockNumber);
+                ++nextCut;
+            }
+            const QChar ch = text.at(i);
+            if (ch == QLatin1Char('\n')) {
+                ++blockNumber;
+                held.append(ch);
+            } else if (isSplitting(ch)) {
+                originals.emplace_back(int(held.size()), ch);
+                held.append(QChar(StandIn));
+            } else {
+                held.append(ch);
+            }
         }
     }
     document->setPlainText(held);
     // Loading is no step the user could undo; the history is empty here anyway.
     document->setUndoRedoEnabled(false);
     QTextCursor cursor(document);
+    // One edit: the layout hears of one change instead of laying out each
+    // marked block on its own.
+    cursor.beginEditBlock();
     for (const auto &[position, original] : originals) {
         cursor.setPosition(position);
         cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
@@ -147,6 +167,7 @@ std::vector<int> StandInCharacters::setContent(QTextDocument *document, const QS
         cursor.setPosition(document->findBlockByNumber(number).position());
         cursor.setBlockFormat(SoftBreaks::marked(cursor.blockFormat()));
     }
+    cursor.endEditBlock();
     document->setUndoRedoEnabled(true);
     return continuations;
 }
