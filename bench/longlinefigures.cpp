@@ -5,12 +5,16 @@
 
 #include "document/documentfile.h"
 #include "document/form1.h"
+#include "document/richtextbox1.h"
 #include "frame/mdiform1.h"
+#include "shared/module1.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+
+#include <cstdio>
 
 using namespace BenchTools;
 
@@ -72,8 +76,13 @@ void closeAll(MDIForm1 &frame)
 
 namespace LongLineFigures {
 
-void run(MDIForm1 &frame)
+void run()
 {
+    Module1::reset();
+    MDIForm1 frame;
+    frame.show();
+    frame.startUp(QString());
+    settle();
     QTemporaryDir dir;
     const QString path10 = writePage(dir, QStringLiteral("line10.html"), oneLinePage(10 * MB));
     const QString path2 = writePage(dir, QStringLiteral("line2.html"), oneLinePage(2 * MB));
@@ -83,6 +92,9 @@ void run(MDIForm1 &frame)
         std::printf("# the peak memory could not be reset: it includes the figures before\n");
     frame.DragFileOpen(path10);
     QCoreApplication::processEvents();
+    const Form1 *opened = frame.documents().last();
+    std::printf("# one-line page: %lld characters in %d pieces\n",
+                static_cast<long long>(opened->richTextBox1()->textLength()), opened->richTextBox1()->softBreakCount() + 1);
     report("peak_rss_1line_10mb_mb", peakMemoryMB(), "MB");
     closeAll(frame);
 

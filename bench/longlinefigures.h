@@ -1,9 +1,8 @@
 #pragma once
 
-class MDIForm1;
-
 // Minified pages: a whole page on one line, opened, typed into, and the
-// memory it takes.
+// memory it takes. Run first, in a frame of its own, so that the peak memory
+// is this page's and not that of the figures before it.
 namespace LongLineFigures {
-void run(MDIForm1 &frame);
+void run();
 }

@@ -80,6 +80,7 @@ int main(int argc, char *argv[])
         }
         report("startup_ms", median(times), "ms");
     }
+    LongLineFigures::run();
 
     const QString page10 = pageOfBytes(10 * MB);
     const QString page1 = pageOfBytes(1 * MB);
@@ -212,6 +213,5 @@ int main(int argc, char *argv[])
     settle();
 
     EditingFigures::run(frame, page10, page1);
-    LongLineFigures::run(frame);
     return 0;
 }
