@@ -9,20 +9,31 @@
 #include "commands/sourcesearch.h"
 #include "document/documentfile.h"
 #include "document/form1.h"
+#include "document/previewview.h"
 #include "document/richtextbox1.h"
 #include "editing/colorscanner.h"
 #include "frame/mdiform1.h"
+#include "shared/dialogseam.h"
+#include "generators/sitecfg.h"
+#include "generators/tableset.h"
 #include "shared/module1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QFileInfo>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
 #include <cstdio>
+#include <functional>
+#include <memory>
 #include <vector>
 
 using namespace BenchTools;
@@ -48,6 +59,64 @@ QString writePage(const QTemporaryDir &dir, const QString &name, const QString &
     if (!result.ok)
         qFatal("cannot write the benchmark page: %s", qPrintable(result.error));
     return path;
+}
+
+// Answers every question with one button and every notice with OK, unseen.
+class TestAnswers : public DialogSeam
+{
+public:
+    explicit TestAnswers(QMessageBox::StandardButton answer)
+        : m_answer(answer)
+    {
+        DialogSeam::setInstance(this);
+    }
+    ~TestAnswers() override { DialogSeam::setInstance(nullptr); }
+    QMessageBox::StandardButton message(QWidget *, QMessageBox::Icon, const QString &, const QString &,
+                                        QMessageBox::StandardButtons buttons) override
+    {
+        return buttons & m_answer ? m_answer : QMessageBox::Ok;
+    }
+
+private:
+    QMessageBox::StandardButton m_answer;
+};
+
+// A page of about `bytes` characters holding 20 000 or more links; one in
+// twenty names a file that is not there, the rest a few that are.
+QString linkPageOfBytes(const QTemporaryDir &dir, qsizetype bytes)
+{
+    for (const char *name : {"a.html", "b.html", "img/c.png"}) {
+        QDir(dir.path()).mkpath(QStringLiteral("img"));
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        file.open(QIODevice::WriteOnly);
+    }
+    const QString page = PageGenerator::page(bytes);
+    QString out;
+    out.reserve(page.size() + 4096);
+    qsizetype link = 0;
+    qsizetype from = 0;
+    // Every href= and src= of the generated page is pointed at a known file,
+    // save every twentieth.
+    static const QString existing[] = {QStringLiteral("a.html"), QStringLiteral("b.html"), QStringLiteral("img/c.png")};
+    while (true) {
+        const qsizetype at = page.indexOf(QLatin1Char('"'), from);
+        if (at < 0)
+            break;
+        const bool isLink = page.mid(at - 5, 5) == QLatin1String("href=") || page.mid(at - 4, 4) == QLatin1String("src=");
+        const qsizetype close = page.indexOf(QLatin1Char('"'), at + 1);
+        if (close < 0)
+            break;
+        out.append(QStringView(page).sliced(from, at + 1 - from));
+        if (isLink) {
+            out.append(++link % 20 == 0 ? QStringLiteral("missing%1.html").arg(link) : existing[link % 3]);
+        } else {
+            out.append(QStringView(page).sliced(at + 1, close - at - 1));
+        }
+        out.append(QLatin1Char('"'));
+        from = close + 1;
+    }
+    out.append(QStringView(page).sliced(from));
+    return out;
 }
 
 } // namespace
@@ -99,6 +168,28 @@ int main(int argc, char *argv[])
     settle();
     Form1 *blank = frame.documents().first();
 
+    // F5 on a 100 KB page until the browser has loaded it, the engine's
+    // start-up included. The browser needs a display: run under Xvfb with
+    // QT_QPA_PLATFORM=xcb to get this figure.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        frame.DragFileOpen(path100k);
+        settle();
+        Form1 *doc = frame.documents().last();
+        QEventLoop loop;
+        QObject::connect(doc->previewView(), &PreviewView::loadFinished, &loop, &QEventLoop::quit);
+        QElapsedTimer timer;
+        timer.start();
+        doc->IDM_PREVIEW();
+        loop.exec();
+        report("preview_first_ms", timer.nsecsElapsed() / 1e6, "ms");
+        doc->IDM_EDITSOURCE();
+        doc->TextEdit = false;
+        doc->IDM_FILECLOSE();
+        settle();
+    } else {
+        std::printf("# preview_first_ms needs a display: run under Xvfb with QT_QPA_PLATFORM=xcb\n");
+    }
+
     // Opening without colouring: read, decode, load into the window.
     report("open_10mb_ms", measure(5, [blank] { blank->richTextBox1()->clear(); settle(); }, [&] {
                const auto file = DocumentFile::read(path10);
@@ -142,6 +233,24 @@ int main(int argc, char *argv[])
         doc->TextEdit = false;
     frame.IDM_ALLCLOSE();
     settle();
+
+    // The page settings dialog: reading a large page when it opens, and
+    // writing its settings back.
+    {
+        frame.IDM_NEWHTML();
+        settle();
+        Form1 *doc = frame.documents().last();
+        RichTextBox1 *box = doc->richTextBox1();
+        report("pagesettings_10mb_ms", measure(5, [box, &page10] { box->setText(page10); settle(); }, [doc] {
+                   Module1::TargetKey = doc->windowTitle().left(3);
+                   SiteCfg dialog(doc);
+                   dialog.Command1_Click();
+               }),
+               "ms");
+        doc->TextEdit = false;
+        frame.IDM_ALLCLOSE();
+        settle();
+    }
 
     // One typed character in the middle of a coloured document.
     frame.DragFileOpen(path100k);
@@ -207,11 +316,67 @@ int main(int argc, char *argv[])
             qFatal("replace all replaced %lld of %lld", static_cast<long long>(replaced),
                    static_cast<long long>(occurrences));
     }
+    // A restore point of the coloured 10 MB page, made and brought back.
+    {
+        Form1 *doc = frame.documents().last();
+        doc->richTextBox1()->finishColouring();
+        TestAnswers answers(QMessageBox::Yes);
+        report("restore_10mb_ms", measure(3, nullptr, [doc] {
+                   doc->IDM_CREATE_BACKUP();
+                   doc->IDM_CREATE_BACKUP();
+               }),
+               "ms");
+    }
     for (Form1 *doc : frame.documents())
         doc->TextEdit = false;
     frame.IDM_ALLCLOSE();
     settle();
 
     EditingFigures::run(frame, page10, page1);
+    // The link check of a 10 MB page with one link in twenty broken, marks included.
+    {
+        const QString linkPage = linkPageOfBytes(dir, 10 * MB);
+        const QString path = writePage(dir, QStringLiteral("links10.html"), linkPage);
+        frame.DragFileOpen(path);
+        Form1 *doc = frame.documents().last();
+        doc->richTextBox1()->finishColouring();
+        settle();
+        report("linkcheck_10mb_ms", measure(3, nullptr, [doc] { doc->IDM_LINK_CHK(); }), "ms");
+        for (Form1 *d : frame.documents())
+            d->TextEdit = false;
+        frame.IDM_ALLCLOSE();
+        settle();
+    }
+
+    // The table dialog's "OK" for 100 x 100 cells in the middle of a 1 MB page
+    // already coloured: building the pieces and writing them as one step.
+    {
+        frame.DragFileOpen(path1);
+        settle();
+        Form1 *doc = frame.documents().last();
+        RichTextBox1 *box = doc->richTextBox1();
+        box->finishColouring();
+        const qsizetype middle = box->textLength() / 2;
+        Module1::TargetKey = doc->windowTitle().left(3);
+        std::unique_ptr<TableSet> dialog;
+        bool inserted = false;
+        report("table_100x100_ms", measure(5, [&] {
+                   if (inserted)
+                       box->Undo();
+                   settle();
+                   box->setSelStart(middle);
+                   dialog = std::make_unique<TableSet>(doc);
+                   dialog->Text1()->setText(QStringLiteral("100"));
+                   dialog->Text2()->setText(QStringLiteral("100"));
+               }, [&] {
+                   dialog->Command5()->click();
+                   inserted = true;
+               }),
+               "ms");
+        dialog.reset();
+        doc->TextEdit = false;
+        frame.IDM_ALLCLOSE();
+        settle();
+    }
     return 0;
 }

@@ -9,8 +9,9 @@
 
 int main(int argc, char *argv[])
 {
-    // The preview browser's sandbox cannot start as root.
-    if (::getuid() == 0)
+    // The preview browser's sandbox refuses to start as root; it is switched
+    // off then, and only then.
+    if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 
     QApplication app(argc, argv);

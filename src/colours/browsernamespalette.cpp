@@ -161,33 +161,16 @@ const Row kRows[] = {
 };
 
 // Names written in white so that they can be read on their swatch.
-const char *const kWhiteCaptions[] = {
-    "indigo", "darkslateblue", "navy", "blue", "black",
-    "midnightblue", "mediumblue", "darkblue", "purple", "darkmagenta",
-};
-
-// The one name too long for its swatch.
-const char kShortenedName[] = "mediumspringgreen";
-const char kShortenedCaption[] = "mediumsprin...";
-
-const int kFirstLeft = 150;
-const int kFirstTop = 525;
-
 QVector<PaletteSwatch> build()
 {
     QVector<PaletteSwatch> swatches;
-    for (const Row &r : kRows) {
-        PaletteSwatch s;
-        s.name = QString::fromLatin1(r.name);
-        s.caption = s.name == QLatin1String(kShortenedName) ? QString::fromLatin1(kShortenedCaption) : s.name;
-        s.colour = r.colour;
-        s.simulated = r.colour;
-        s.column = r.column - 1;
-        for (const char *white : kWhiteCaptions)
-            s.whiteCaption = s.whiteCaption || s.name == QLatin1String(white);
-        swatches << s;
-    }
-    PaletteSwatch::placeInColumns(swatches, kFirstLeft, kFirstTop);
+    for (const Row &r : kRows)
+        swatches << PaletteSwatch::named(
+            r.column, r.name, r.colour, r.colour, {
+                                             "indigo", "darkslateblue", "navy", "blue", "black",
+                                             "midnightblue", "mediumblue", "darkblue", "purple", "darkmagenta",
+                                         });
+    PaletteSwatch::placeInColumns(swatches, PaletteSwatch::kNamedFirstLeft, PaletteSwatch::kNamedFirstTop);
     return swatches;
 }
 

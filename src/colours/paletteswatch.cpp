@@ -42,3 +42,17 @@ void PaletteSwatch::placeInColumns(QVector<PaletteSwatch> &swatches, int firstLe
         ++row;
     }
 }
+
+PaletteSwatch PaletteSwatch::named(int column, const char *name, quint32 colour, quint32 simulated,
+                                   std::initializer_list<const char *> whiteCaptions)
+{
+    PaletteSwatch s;
+    s.name = QString::fromLatin1(name);
+    s.caption = s.name == QLatin1String("mediumspringgreen") ? QStringLiteral("mediumsprin...") : s.name;
+    s.colour = colour;
+    s.simulated = simulated;
+    s.column = column - 1;
+    for (const char *white : whiteCaptions)
+        s.whiteCaption = s.whiteCaption || s.name == QLatin1String(white);
+    return s;
+}

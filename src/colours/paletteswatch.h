@@ -5,6 +5,8 @@
 #include <QVector>
 #include <QtGlobal>
 
+#include <initializer_list>
+
 // One swatch of a palette dialog: a label painted in a colour, with a name
 // written on it. Colours are 0xRRGGBB; any bits above the low 24 are ignored,
 // so a pixel read from a picture (0xAARRGGBB) can be passed as it is.
@@ -33,6 +35,15 @@ struct PaletteSwatch {
     // What a click puts into the box: the code when hexadecimal is asked for,
     // else the name (which never follows the simulation).
     QString clickText(bool hexadecimal, bool simulate) const;
+
+    // A swatch of a named palette (column counted from 1), captioned with its
+    // name but for the one name too long for its swatch; whiteCaptions lists
+    // the names written in white.
+    static PaletteSwatch named(int column, const char *name, quint32 colour, quint32 simulated,
+                               std::initializer_list<const char *> whiteCaptions);
+    // The two named palettes start at the same place in their dialogs.
+    static constexpr int kNamedFirstLeft = 150;
+    static constexpr int kNamedFirstTop = 525;
 
     // Sets left and top of swatches listed column by column, top to bottom
     // (column already set): columns from firstLeft, rows from firstTop.

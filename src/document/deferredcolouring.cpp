@@ -27,7 +27,8 @@ struct UndoRecordingFlag {
 };
 template struct UndoRecordingFlag<&QTextDocumentPrivate::undoEnabled>;
 
-void writeRuns(QTextDocument *document, ColourRuns::const_iterator first, ColourRuns::const_iterator last)
+void writeRuns(QTextDocument *document, ColourRuns::const_iterator first, ColourRuns::const_iterator last,
+               bool recorded = false)
 {
     QTextCharFormat formats[6];
     for (int i = 1; i < 6; ++i)
@@ -38,9 +39,12 @@ void writeRuns(QTextDocument *document, ColourRuns::const_iterator first, Colour
     // Colouring is a display matter, not an edit the user could undo. The
     // recording is back on before the block ends, so that the document never
     // tidies away text its undo history still points at.
+    // A restore, though, writes its colours as part of its own edit, so that
+    // undoing it takes them back too.
     bool &recording = priv->*undoRecordingFlag();
     const bool wasRecording = recording;
-    recording = false;
+    if (!recorded)
+        recording = false;
     // A stand-in's mark lives in its format: merged colours keep it.
     const auto mode = StandInCharacters::mayHoldMarks(document) ? QTextDocumentPrivate::MergeFormat
                                                                 : QTextDocumentPrivate::SetFormat;
@@ -59,6 +63,11 @@ void writeRuns(QTextDocument *document, ColourRuns::const_iterator first, Colour
 void DeferredColouring::applyAll(QTextDocument *document, const ColourRuns &runs)
 {
     writeRuns(document, runs.cbegin(), runs.cend());
+}
+
+void DeferredColouring::applyAllRecorded(QTextDocument *document, const ColourRuns &runs)
+{
+    writeRuns(document, runs.cbegin(), runs.cend(), true);
 }
 
 void DeferredColouring::setRuns(ColourRuns runs)

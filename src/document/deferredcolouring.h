@@ -18,6 +18,9 @@ public:
 
     // Writes every run into the document at once.
     static void applyAll(QTextDocument *document, const ColourRuns &runs);
+    // Writes every run as part of the edit block open on the document, so
+    // that undoing that edit takes the colours back too.
+    static void applyAllRecorded(QTextDocument *document, const ColourRuns &runs);
 
     void setRuns(ColourRuns runs);
     void clear();

@@ -2,6 +2,10 @@
 
 #include "checks/codingadvice.h"
 #include "colours/colourcode.h"
+#include "colours/form3.h"
+#include "colours/form5.h"
+#include "colours/form6.h"
+#include "colours/form7.h"
 #include "commands/editmenu.h"
 #include "commands/pageskeleton.h"
 #include "commands/tagcommands.h"
@@ -10,7 +14,9 @@
 #include "commands/form2.h"
 #include "commands/form4.h"
 #include "commands/sourcesearch.h"
+#include "checks/linkcheck.h"
 #include "document/documentfile.h"
+#include "document/previewview.h"
 #include "document/richtextbox1.h"
 #include "editing/attributecompletion.h"
 #include "editing/colorscanner.h"
@@ -18,6 +24,11 @@
 #include "editing/tagvocabulary.h"
 #include "frame/documentcaption.h"
 #include "frame/mdiform1.h"
+#include "generators/pagecfg.h"
+#include "generators/sitecfg.h"
+#include "generators/gradationcfg.h"
+#include "generators/imgtagcfg.h"
+#include "generators/tableset.h"
 #include "shared/dialogseam.h"
 #include "shared/formregistry.h"
 #include "shared/menuitem.h"
@@ -30,6 +41,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -39,6 +51,7 @@
 #include <QRadioButton>
 #include <QTextDocument>
 #include <QTimer>
+#include <QWebEngineView>
 
 Form1::Form1(MDIForm1 *frame)
     : QWidget(nullptr)
@@ -81,8 +94,8 @@ void Form1::buildControls()
     m_option1->setChecked(true);
     m_option2 = new QRadioButton(QStringLiteral("プレビュー(F5)"), m_strip);
     m_option2->setObjectName(QStringLiteral("Option2"));
-    // The preview comes with its own window view; until then the source is the only view.
-    m_option2->setEnabled(false);
+    connect(m_option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
+    connect(m_option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
     stripLayout->addWidget(m_option1);
     stripLayout->addWidget(m_option2);
     const char *checkNames[4] = {"Check1", "Check2", "Check3", "Check4"};
@@ -97,6 +110,24 @@ void Form1::buildControls()
     stripLayout->addStretch();
 
     m_richTextBox1 = new RichTextBox1(this);
+    m_preview = new PreviewView(this);
+    // F4 must lead back from the preview wherever the keyboard is.
+    connect(m_preview, &PreviewView::keyPressed, this, [this](const QKeySequence &keys, bool *handled) {
+        auto usable = [](QAction *action) {
+            for (auto *menu = qobject_cast<QMenu *>(action->parent()); menu;
+                 menu = qobject_cast<QMenu *>(menu->parent()))
+                if (!menu->menuAction()->isEnabled())
+                    return false;
+            return action->isEnabled();
+        };
+        for (QMenu *menu : std::as_const(m_menus))
+            for (QAction *action : menu->findChildren<QAction *>())
+                if (action->shortcut() == keys && usable(action)) {
+                    action->trigger();
+                    *handled = true;
+                    return;
+                }
+    });
     setMinimumSize(Twips::toPixels(3000, this), Twips::toPixels(375, this));
 
     // The completion boxes float over the source, next to the caret.
@@ -186,10 +217,26 @@ void Form1::buildMenus()
 
     QMenu *add = MenuItem::addMenu(this, "IDM_ADD", QStringLiteral("タグ挿入(&A)"));
     QMenu *colours = MenuItem::addSubMenu(add, "IDM_ADD_COLOR", QStringLiteral("色コードの入力(&C)"));
+    connect(MenuItem::add(colours, "IDM_ADD_COLOR_W3C", QStringLiteral("W3C準拠16色")), &QAction::triggered, this,
+            &Form1::IDM_ADD_COLOR_W3C);
+    connect(MenuItem::add(colours, "IDM_ADD_COLOR94", QStringLiteral("256色時WinMac共通94色")), &QAction::triggered,
+            this, &Form1::IDM_ADD_COLOR94);
+    connect(MenuItem::add(colours, "IDM_ADD_COLOR141", QStringLiteral("NN,IE共通定義141色")), &QAction::triggered,
+            this, &Form1::IDM_ADD_COLOR141);
+    connect(MenuItem::add(colours, "IDM_WebSafe", QStringLiteral("Webセーフカラー216色")), &QAction::triggered, this,
+            &Form1::IDM_WebSafe);
     connect(MenuItem::add(colours, "IDM_ADD_BINCOLOR", QStringLiteral("フルカラー色数値")), &QAction::triggered, this,
             &Form1::IDM_ADD_BINCOLOR);
     connect(MenuItem::add(add, "IDM_NORMAL", QStringLiteral("基本タグ簡単入力(&N)"), QKeySequence(QStringLiteral("Ctrl+F1"))),
             &QAction::triggered, this, &Form1::IDM_NORMAL);
+    connect(MenuItem::add(add, "IDM_EDIT_PGPROP", QStringLiteral("ページ設定入力(&P)"), QKeySequence(QStringLiteral("Ctrl+F2"))),
+            &QAction::triggered, this, &Form1::ShowSiteCfg);
+    connect(MenuItem::add(add, "IDM_EDIT_PGTHEME", QStringLiteral("ページ配色設定(&T)"), QKeySequence(QStringLiteral("Ctrl+F3"))),
+            &QAction::triggered, this, &Form1::ShowPageCfg);
+    connect(MenuItem::add(add, "IDM_ADD_TABLE", QStringLiteral("テーブルタグ入力(&T)")), &QAction::triggered, this,
+            &Form1::IDM_ADD_TABLE);
+    connect(MenuItem::add(add, "IDM_ADD_IMG", QStringLiteral("イメージタグ入力(&I)")), &QAction::triggered, this,
+            &Form1::IDM_ADD_IMG);
     QMenu *search = MenuItem::addMenu(this, "IDM_SEARCH", QStringLiteral("検索(&S)"));
     connect(MenuItem::add(search, "IDM_FIND", QStringLiteral("検索(&F)"), QKeySequence(QStringLiteral("Ctrl+F"))),
             &QAction::triggered, this, &Form1::IDM_FIND);
@@ -203,8 +250,20 @@ void Form1::buildMenus()
     connect(search, &QMenu::aboutToHide, nextFind, [nextFind] { nextFind->setEnabled(true); });
     QMenu *tool = MenuItem::addMenu(this, "IDM_TOOL", QStringLiteral("ツール(&T)"));
     connect(tool, &QMenu::aboutToShow, this, &Form1::onToolMenuAboutToShow);
+    connect(MenuItem::add(tool, "IDM_EDITSOURCE", QStringLiteral("ソース編集(&E)"), QKeySequence(Qt::Key_F4)),
+            &QAction::triggered, this, &Form1::IDM_EDITSOURCE);
+    connect(MenuItem::add(tool, "IDM_PREVIEW", QStringLiteral("プレビュー表示(&P)"), QKeySequence(Qt::Key_F5)),
+            &QAction::triggered, this, &Form1::IDM_PREVIEW);
+    tool->addSeparator();
+    connect(MenuItem::add(tool, "IDM_LINK_CHK", QStringLiteral("リンク切れチェック(&L)"), QKeySequence(Qt::Key_F6)),
+            &QAction::triggered, this, &Form1::IDM_LINK_CHK);
     connect(MenuItem::add(tool, "IDM_CHK_GRAM", QStringLiteral("簡易文法チェック(&H)"), QKeySequence(Qt::Key_F7)),
             &QAction::triggered, m_frame, &MDIForm1::ErrChk_Click);
+    connect(MenuItem::add(tool, "IDM_MAKE_GRADATION", QStringLiteral("グラデーション作成"), QKeySequence(Qt::Key_F8)),
+            &QAction::triggered, this, &Form1::IDM_MAKE_GRADATION);
+    tool->addSeparator();
+    connect(MenuItem::add(tool, "IDM_CREATE_BACKUP", m_restorePoint.menuCaption()), &QAction::triggered, this,
+            &Form1::IDM_CREATE_BACKUP);
 
     QMenu *window = MenuItem::addMenu(this, "IDM_WINDOW", QStringLiteral("ウィンドウ(&W)"));
     m_frame->fillWindowMenu(window);
@@ -221,7 +280,33 @@ void Form1::buildMenus()
 void Form1::onToolMenuAboutToShow()
 {
     if (QAction *backup = menuItem(QStringLiteral("IDM_CREATE_BACKUP")))
-        backup->setText(m_restorePoint.isEmpty() ? QStringLiteral("復元ポイント作成(&B)") : QStringLiteral("復元する(&B)"));
+        backup->setText(m_restorePoint.menuCaption());
+}
+
+void Form1::IDM_CREATE_BACKUP()
+{
+    if (m_restorePoint.isEmpty()) {
+        RestorePoint::Snapshot content = m_richTextBox1->formattedContent();
+        m_restorePoint.store(std::move(content.text), std::move(content.colours), std::move(content.linkMarks));
+        DialogSeam::information(this, QStringLiteral("情報"), RestorePoint::createdMessage());
+        return;
+    }
+    const auto answer = DialogSeam::instance().message(this, QMessageBox::Question, QStringLiteral("確認"),
+                                                       RestorePoint::confirmMessage(),
+                                                       QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes)
+        m_richTextBox1->setFormattedContent(m_restorePoint.take());
+}
+
+void Form1::IDM_LINK_CHK()
+{
+    // An untitled page has no folder of its own: the working folder stands in.
+    const QString base = FPath.isEmpty() && !m_frame->WorkDir.isEmpty() ? m_frame->WorkDir
+                                                                         : LinkCheck::baseFolderFor(FPath);
+    const LinkCheckResult result = LinkCheck::run(m_richTextBox1->Text(), base);
+    m_richTextBox1->markRanges(result.broken);
+    m_richTextBox1->setSelStart(m_richTextBox1->SelStart());
+    m_frame->setAdvice(LinkCheck::adviceText(result.count()));
 }
 
 QAction *Form1::menuItem(const QString &name) const
@@ -333,7 +418,7 @@ void Form1::IDM_ADD_BINCOLOR()
     // Typed into the source itself: right after the colour dialog closes the
     // program may have no active window to take the keys.
     m_richTextBox1->setFocus();
-    m_richTextBox1->SendKeys(QLatin1Char('#') + digits);
+    m_richTextBox1->sendKeysHere(QLatin1Char('#') + digits);
 }
 
 void Form1::insertTag(const TagInsertion &insertion)
@@ -477,24 +562,15 @@ void Form1::closeEvent(QCloseEvent *event)
         xax = 1;
     m_closeAnswered = false;
     if (xax == 1) {
-        deletePreviewFiles();
+        m_preview->leave();
         event->ignore();
         return;
     }
     setWindowTitle(QString());
     m_frame->ReloadTabBar();
-    deletePreviewFiles();
+    m_preview->leave();
     m_frame->afterDocumentClosed();
     event->accept();
-}
-
-void Form1::deletePreviewFiles()
-{
-    if (!htfn.isEmpty() && QFile::exists(htfn + QStringLiteral("tmp_.html")))
-        QFile::remove(htfn + QStringLiteral("tmp_.html"));
-    const QString untitledPreview = QDir::tempPath() + QStringLiteral("/tmp_.html");
-    if (QFile::exists(untitledPreview))
-        QFile::remove(untitledPreview);
 }
 
 void Form1::resizeEvent(QResizeEvent *event)
@@ -512,7 +588,11 @@ void Form1::Form_Resize()
     const QWidget *window = parentWidget() ? parentWidget() : this;
     if (window->height() <= Twips::toPixels(960, this))
         return;
-    m_richTextBox1->setGeometry(0, stripHeight, width(), qMax(0, height() - stripHeight));
+    const QRect place(0, stripHeight, width(), qMax(0, height() - stripHeight));
+    if (m_option1->isChecked())
+        m_richTextBox1->setGeometry(place);
+    else if (QWebEngineView *browser = WebBrowser1())
+        browser->setGeometry(place);
 }
 
 void Form1::Form_Activate()
@@ -525,5 +605,96 @@ void Form1::Form_Activate()
     const bool sourceShown = m_option1->isChecked();
     if (sourceShown != Module1::EditEnabled)
         tvoFuncs::ToggleEditCommands();
+    if (!sourceShown && WebBrowser1())
+        WebBrowser1()->setFocus();
+    else
+        m_richTextBox1->setFocus();
+}
+
+QWebEngineView *Form1::WebBrowser1() const
+{
+    return m_preview->WebBrowser1();
+}
+
+void Form1::IDM_EDITSOURCE()
+{
+    m_option1->setChecked(true);
+    Option1_Click();
+}
+
+void Form1::IDM_PREVIEW()
+{
+    m_option2->setChecked(true);
+    Option2_Click();
+}
+
+void Form1::Option2_Click()
+{
+    if (Module1::EditEnabled)
+        tvoFuncs::ToggleEditCommands();
+    htfn = FPath.isEmpty() ? QString() : QFileInfo(FPath).absolutePath() + QLatin1Char('/');
+    // The text as a save would write it: real line breaks only, every
+    // character itself.
+    const PreviewView::Outcome outcome = m_preview->show(m_richTextBox1->fileText(), FPath, m_fileFormat);
+    if (!outcome.ok) {
+        // No preview to show: back to the source, with its commands.
+        DialogSeam::warning(this, QStringLiteral("注意"), outcome.error);
+        IDM_EDITSOURCE();
+        return;
+    }
+    Form_Resize();
+    WebBrowser1()->show();
+    m_richTextBox1->hide();
+    WebBrowser1()->setFocus();
+    // The browser's start can leave the program without an active window,
+    // and the window's shortcuts (F4 above all) with it.
+    window()->activateWindow();
+}
+
+void Form1::Option1_Click()
+{
+    if (!Module1::EditEnabled)
+        tvoFuncs::ToggleEditCommands();
+    Form_Resize();
+    m_preview->leave();
+    if (WebBrowser1())
+        WebBrowser1()->hide();
+    m_richTextBox1->show();
     m_richTextBox1->setFocus();
+    window()->activateWindow();
+}
+
+template <class Dialog>
+void Form1::showDialog()
+{
+    Module1::TargetKey = windowTitle().left(3);
+    Dialog dialog(this);
+    dialog.exec();
+}
+
+void Form1::ShowSiteCfg() { showDialog<SiteCfg>(); }
+void Form1::ShowPageCfg() { showDialog<PageCfg>(); }
+void Form1::IDM_ADD_COLOR_W3C() { showDialog<Form3>(); }
+void Form1::IDM_ADD_COLOR94() { showDialog<Form5>(); }
+void Form1::IDM_ADD_COLOR141() { showDialog<Form6>(); }
+void Form1::IDM_WebSafe() { showDialog<Form7>(); }
+void Form1::IDM_ADD_TABLE()
+{
+    Module1::TargetKey = windowTitle().left(3);
+    TableSet dialog(this);
+    dialog.exec();
+}
+
+void Form1::IDM_ADD_IMG()
+{
+    Module1::TargetKey = windowTitle().left(3);
+    ImgTagCfg dialog(this);
+    dialog.exec();
+}
+
+void Form1::IDM_MAKE_GRADATION()
+{
+    Module1::TargetKey = windowTitle().left(3);
+    GradationCfg dialog(this);
+    dialog.exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/restorepoint.h"
 #include "document/textfileformat.h"
 
 #include <QList>
@@ -9,12 +10,14 @@
 class AttributeCompletion;
 class EditMenu;
 class MDIForm1;
+class PreviewView;
 class QAction;
 class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QMenu;
 class QRadioButton;
+class QWebEngineView;
 class RichTextBox1;
 struct TagInsertion;
 
@@ -51,6 +54,10 @@ public:
     QCheckBox *Check(int index) const;
     QRadioButton *Option1() const { return m_option1; }
     QRadioButton *Option2() const { return m_option2; }
+    // The preview browser; nullptr until the first preview.
+    QWebEngineView *WebBrowser1() const;
+    PreviewView *previewView() const { return m_preview; }
+    const RestorePoint &restorePoint() const { return m_restorePoint; }
 
     // The window's menus as the frame shows them while the window is active.
     const QList<QMenu *> &menus() const { return m_menus; }
@@ -96,6 +103,12 @@ public slots:
     void ColorSet();
     void Form_Resize();
     void Form_Activate();
+    void Option1_Click();
+    void Option2_Click();
+    void IDM_EDITSOURCE();
+    void IDM_PREVIEW();
+    void IDM_LINK_CHK();
+    void IDM_CREATE_BACKUP();
 
     // The coding advice on the whole source, and the check of one finished line.
     void CodingAdvice();
@@ -130,6 +143,20 @@ public slots:
     void add_a_tag();
     void add_br_tag();
 
+    // The page settings and page colour scheme dialogs on this window; public
+    // so that the tag re-edit can open the page settings.
+    void ShowSiteCfg();
+    void ShowPageCfg();
+    // The colour palettes, each writing into this window.
+    void IDM_ADD_COLOR_W3C();
+    void IDM_ADD_COLOR94();
+    void IDM_ADD_COLOR141();
+    void IDM_WebSafe();
+    // The generator dialogs on this window: table, image tag, gradation text.
+    void IDM_ADD_TABLE();
+    void IDM_ADD_IMG();
+    void IDM_MAKE_GRADATION();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -138,16 +165,19 @@ private:
     void buildControls();
     void buildMenus();
     bool writeTo(const QString &path);
-    void deletePreviewFiles();
     void onChange();
     void onToolMenuAboutToShow();
     void insertTag(const TagInsertion &insertion);
+    // Shows a dialog that finds this window through TargetKey.
+    template <class Dialog>
+    void showDialog();
 
     MDIForm1 *m_frame;
     int m_formNumber = 0;
     TextFileFormat m_fileFormat;
     QString m_lastSaveName;
-    QString m_restorePoint;
+    RestorePoint m_restorePoint;
+    PreviewView *m_preview = nullptr;
     bool m_closeAnswered = false;
 
     QWidget *m_strip = nullptr;

@@ -6,13 +6,57 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <QUrl>
 
 namespace {
 
 // A hidden name, so the working-folder view and file lists don't show it.
 const QString NameTemplate = QStringLiteral(".tovalo-preview-XXXXXX.html");
 
+// The index of the first "<name" start tag (any letter case, followed by a
+// blank, "/" or ">"), or -1.
+qsizetype findStartTag(const QString &text, QLatin1String name)
+{
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype at = text.indexOf(QLatin1Char('<') + name, from, Qt::CaseInsensitive);
+        if (at < 0)
+            return -1;
+        const qsizetype after = at + 1 + name.size();
+        if (after >= text.size())
+            return -1;
+        const QChar next = text.at(after);
+        if (next.isSpace() || next == u'>' || next == u'/')
+            return at;
+        from = after;
+    }
+}
+
 } // namespace
+
+QString PreviewFile::withBaseFolder(const QString &text, const QString &folder)
+{
+    if (findStartTag(text, QLatin1String("base")) >= 0)
+        return text;
+    QString href = QString::fromLatin1(QUrl::fromLocalFile(QDir(folder).absolutePath()).toEncoded());
+    if (!href.endsWith(QLatin1Char('/')))
+        href += QLatin1Char('/');
+    // Percent-encoded, the address is plain ASCII: any encoding holds it.
+    const QString tag = QStringLiteral("<base href=\"%1\">").arg(href);
+    qsizetype insertAt = 0;
+    const qsizetype head = findStartTag(text, QLatin1String("head"));
+    if (head >= 0) {
+        const qsizetype close = text.indexOf(QLatin1Char('>'), head);
+        if (close >= 0)
+            insertAt = close + 1;
+    }
+    QString out;
+    out.reserve(text.size() + tag.size());
+    out.append(QStringView(text).left(insertAt));
+    out.append(tag);
+    out.append(QStringView(text).sliced(insertAt));
+    return out;
+}
 
 PreviewFile::~PreviewFile()
 {

@@ -3,6 +3,8 @@
 #include "document/indentinglayout.h"
 #include "document/linecuts.h"
 #include "document/standincharacters.h"
+#include "document/linkmarks.h"
+
 #include "shared/droppedfiles.h"
 #include "shared/syntaxpalette.h"
 
@@ -74,6 +76,8 @@ void RichTextBox1::setText(const QString &text)
     m_colouring.clear();
     // Straight into the document: the widget's own setPlainText() costs about
     // a tenth more on a large page for bookkeeping done here by hand.
+    if (m_linkMarks)
+        m_linkMarks->clear();
     const QString qtText = toQtText(text);
     // Lines too long to lay out quickly as one block go in as pieces.
     std::vector<qsizetype> cuts;
@@ -663,6 +667,106 @@ QMimeData *RichTextBox1::createMimeDataFromSelection() const
     return data;
 }
 
+namespace {
+SyntaxColor syntaxColourOf(const QTextCharFormat &format)
+{
+    if (!format.hasProperty(QTextFormat::ForegroundBrush))
+        return SyntaxColor::Default;
+    const QColor colour = format.foreground().color();
+    for (int i = 1; i <= int(SyntaxColor::Black); ++i)
+        if (SyntaxPalette::toQColor(SyntaxColor(i)) == colour)
+            return SyntaxColor(i);
+    return SyntaxColor::Default;
+}
+} // namespace
+
+void RichTextBox1::markRanges(const TextRanges &ranges)
+{
+    if (ranges.isEmpty())
+        return;
+    TextRanges positions;
+    positions.reserve(ranges.size());
+    for (const TextRange &range : ranges) {
+        const int start = positionFromOffset(range.start);
+        positions.append({start, positionFromOffset(range.end()) - start});
+    }
+    if (!m_linkMarks)
+        m_linkMarks = new LinkMarks(document());
+    m_linkMarks->add(positions);
+}
+
+RestorePoint::Snapshot RichTextBox1::formattedContent()
+{
+    finishColouring();
+    RestorePoint::Snapshot content;
+    const QTextDocument *doc = document();
+    // In positions of the text without its soft breaks: the pieces a long
+    // line is held in are no part of what is restored.
+    content.text = scanText();
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        const int shift = m_softBreaks.before(block.blockNumber());
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const SyntaxColor colour = syntaxColourOf(fragment.charFormat());
+            if (colour != SyntaxColor::Default)
+                content.colours.append({fragment.position() - shift, fragment.length(), colour});
+        }
+    }
+    if (m_linkMarks) {
+        for (const TextRange &mark : m_linkMarks->ranges()) {
+            const qsizetype start = scanPosition(int(mark.start));
+            content.linkMarks.append({start, scanPosition(int(mark.end())) - start});
+        }
+    }
+    return content;
+}
+
+qsizetype RichTextBox1::scanPosition(int position) const
+{
+    return qsizetype(position) - m_softBreaks.before(document()->findBlock(position).blockNumber());
+}
+
+void RichTextBox1::setFormattedContent(RestorePoint::Snapshot content)
+{
+    finishColouring();
+    QTextDocument *doc = document();
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.insertText(content.text, QTextCharFormat());
+    content.text = QString();
+    DeferredColouring::applyAllRecorded(doc, content.colours);
+    cursor.endEditBlock();
+    // Long lines are cut into pieces again, as part of the same undo step.
+    m_changedFrom = 0;
+    m_changedTo = doc->characterCount();
+    rebalance();
+    // The marks are no part of the edit: an undo of the restore leaves them be.
+    if (m_linkMarks)
+        m_linkMarks->clear();
+    if (!content.linkMarks.isEmpty()) {
+        if (!m_linkMarks)
+            m_linkMarks = new LinkMarks(doc);
+        // From positions of the text without soft breaks to those of the pieces.
+        const std::vector<int> soft = softSeparators(0, INT_MAX);
+        TextRanges positions;
+        positions.reserve(content.linkMarks.size());
+        size_t passed = 0;
+        auto toQt = [&](qsizetype at) {
+            while (passed < soft.size() && qsizetype(soft[passed]) - qsizetype(passed) <= at)
+                ++passed;
+            return at + qsizetype(passed);
+        };
+        for (const TextRange &mark : std::as_const(content.linkMarks)) {
+            const qsizetype start = toQt(mark.start);
+            positions.append({start, toQt(mark.end()) - start});
+        }
+        m_linkMarks->add(positions);
+    }
+    setTextCursor(cursor);
+}
+
 int RichTextBox1::lineOfCaret() const
 {
     return m_softBreaks.lineOfBlock(textCursor().blockNumber());
@@ -732,7 +836,16 @@ void RichTextBox1::SendKeys(const QString &keys)
 {
     // The application's focus widget is none while no window is active, yet
     // the window keeps the widget it will give the keys to.
-    QWidget *target = window()->focusWidget();
+    postKeys(window()->focusWidget(), keys);
+}
+
+void RichTextBox1::sendKeysHere(const QString &keys)
+{
+    postKeys(this, keys);
+}
+
+void RichTextBox1::postKeys(QWidget *target, const QString &keys)
+{
     if (!target)
         target = this;
     auto post = [target](int key, const QString &text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "checks/restorepoint.h"
+#include "checks/textrange.h"
 #include "document/deferredcolouring.h"
 #include "document/softbreaks.h"
 #include "generators/sourceedit.h"
@@ -11,6 +13,7 @@
 #include <QStringList>
 #include <QTimer>
 
+class LinkMarks;
 class QPrinter;
 
 // The source edit control. Every position, length and text it hands out counts
@@ -84,6 +87,16 @@ public:
     void finishColouring();
     bool colouringPending() const { return m_colouring.pending(); }
 
+    // Shows the stretches (offsets) bold, underlined and dark red: the link
+    // check's marks. They are no edit of the text: no Change, no undo step.
+    void markRanges(const TextRanges &ranges);
+    // The whole content with its colours and marks, in Qt positions.
+    RestorePoint::Snapshot formattedContent();
+    // Replaces the whole content, colours and marks included, as one undoable
+    // edit; the caret ends after the text. The snapshot's text is let go as
+    // soon as the document holds its own copy.
+    void setFormattedContent(RestorePoint::Snapshot content);
+
     int lineOfCaret() const;
     // The text of a line, at most 255 characters.
     QString lineText(int line) const;
@@ -102,6 +115,9 @@ public:
     // Selects the whole character at a Qt position: both halves of a
     // character outside the basic plane.
     void selectCharacterAt(int position);
+    // The same keys, queued to this control whoever has the focus: right after
+    // a common dialog closes the program may have no active window at all.
+    void sendKeysHere(const QString &keys);
 
     // Offset (CR LF counted twice) <-> Qt position.
     int positionFromOffset(qsizetype offset) const;
@@ -133,6 +149,7 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
 
 private:
+    void postKeys(QWidget *target, const QString &keys);
     static QString toQtText(const QString &text);
     void setCursorColour(QTextCursor &cursor, const QColor &colour) const;
     void writePieces(QTextCursor &cursor, const PieceList &pieces) const;
@@ -144,6 +161,8 @@ private:
     qsizetype blockOffset(int blockNumber, int position) const;
     QTextBlock firstBlockOfLine(int line) const;
     std::vector<int> softSeparators(int from, int to) const;
+    // A Qt position in the text without soft breaks.
+    qsizetype scanPosition(int position) const;
     // Cuts the changed blocks that grew too long and joins tiny neighbours,
     // as part of the edit that made them.
     void rebalance();
@@ -164,4 +183,5 @@ private:
     int m_changedTo = -1;
     // Set while long lines are cut or joined, which is no change of the content.
     bool m_rebalancing = false;
+    LinkMarks *m_linkMarks = nullptr; // made by the first mark
 };

@@ -1,5 +1,6 @@
 #include "frame/mdiform1.h"
 
+#include "commands/tagtoolbar.h"
 #include "document/documentfile.h"
 #include "document/form1.h"
 #include "document/richtextbox1.h"
@@ -41,7 +42,7 @@ MDIForm1::MDIForm1(QWidget *parent)
     : QMainWindow(parent)
     , m_mdiArea(new QMdiArea(this))
     , m_toolbar1(new StandardToolbar(this))
-    , m_toolbar5(new QToolBar(this))
+    , m_toolbar5(new TagToolbar(this))
     , m_toolbar2(new TabBar(this))
     , m_toolbar4(new AdviceBar(this))
     , m_toolbar3(new FolderView(this))
@@ -50,16 +51,14 @@ MDIForm1::MDIForm1(QWidget *parent)
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Tovalo"));
     setAcceptDrops(true);
+    // No list of bars on a right click: the advice bar is shown and hidden
+    // through its "×" and the view menus only, which keep their check marks.
+    setContextMenuPolicy(Qt::NoContextMenu);
     FormRegistry::add(this);
 
     addToolBar(Qt::TopToolBarArea, m_toolbar1);
     addToolBarBreak();
-    m_toolbar5->setObjectName(QStringLiteral("Toolbar5"));
-    m_toolbar5->setWindowTitle(QStringLiteral("タグツールバー"));
-    m_toolbar5->setMovable(false);
     addToolBar(Qt::TopToolBarArea, m_toolbar5);
-    // An empty strip would only take room until the tag buttons are there.
-    m_toolbar5->setVisible(!m_toolbar5->actions().isEmpty());
     addToolBarBreak();
     auto *tabStrip = new QToolBar(QStringLiteral("タブ"), this);
     tabStrip->setObjectName(QStringLiteral("TabStrip"));
@@ -590,7 +589,9 @@ void MDIForm1::toggleFolderView()
 
 void MDIForm1::toggleAdviceBar()
 {
-    m_toolbar4->setVisible(!m_toolbar4->isVisible());
+    // Whether the bar was hidden, not whether it shows now: a minimised or
+    // not yet shown frame shows nothing, and must not read that as hidden.
+    m_toolbar4->setVisible(m_toolbar4->isHidden());
 }
 
 void MDIForm1::onFolderViewClose()

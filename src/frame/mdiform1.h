@@ -14,6 +14,7 @@ class QMdiSubWindow;
 class QMenu;
 class StandardToolbar;
 class TabBar;
+class TagToolbar;
 
 // The frame: the documents' MDI area with the standard toolbar, the tag
 // toolbar, the tab bar, the advice bar and the working-folder panel around it.
@@ -45,7 +46,7 @@ public:
     QList<Form1 *> documents() const;
 
     StandardToolbar *Toolbar1() const { return m_toolbar1; }
-    QToolBar *Toolbar5() const { return m_toolbar5; }
+    TagToolbar *Toolbar5() const { return m_toolbar5; }
     TabBar *Toolbar2() const { return m_toolbar2; }
     AdviceBar *Toolbar4() const { return m_toolbar4; }
     FolderView *Toolbar3() const { return m_toolbar3; }
@@ -103,7 +104,7 @@ private:
 
     QMdiArea *m_mdiArea;
     StandardToolbar *m_toolbar1;
-    QToolBar *m_toolbar5;
+    TagToolbar *m_toolbar5;
     TabBar *m_toolbar2;
     AdviceBar *m_toolbar4;
     FolderView *m_toolbar3;

@@ -1,7 +1,10 @@
 #include "frame/standardtoolbar.h"
 
+#include "shared/toolbaricons.h"
+
 #include <QAction>
 #include <QStyle>
+#include <QToolButton>
 
 namespace {
 struct ButtonDef {
@@ -35,7 +38,7 @@ const ButtonDef kButtons[StandardToolbar::ButtonCount] = {
     {"undo", "取り消し", QStyle::SP_ArrowBack, true},
     {"-----", nullptr, QStyle::SP_CustomBase, true},
     {"find", "検索", QStyle::SP_FileDialogContentsView, true},
-    {"dead_chk", "HDD内リンク切れチェック", QStyle::SP_MessageBoxWarning, false},
+    {"dead_chk", "HDD内リンク切れチェック", QStyle::SP_MessageBoxWarning, true},
     {"", nullptr, QStyle::SP_CustomBase, true},
     {"indent", "インデント", QStyle::SP_ArrowRight, true},
     {"unindent", "アンインデント", QStyle::SP_ArrowLeft, true},
@@ -57,8 +60,12 @@ StandardToolbar::StandardToolbar(QWidget *parent)
         if (!def.tooltip) {
             action = addSeparator();
         } else {
-            action = addAction(style()->standardIcon(def.icon), QString::fromUtf8(def.tooltip));
-            action->setToolTip(QString::fromUtf8(def.tooltip));
+            const QString key = QString::fromLatin1(def.key);
+            const QString tip = QString::fromUtf8(def.tooltip);
+            action = addAction(ToolbarIcons::has(key) ? ToolbarIcons::icon(key) : style()->standardIcon(def.icon), tip);
+            action->setToolTip(tip);
+            if (QWidget *tool = widgetForAction(action))
+                tool->setAccessibleName(tip);
             connect(action, &QAction::triggered, this, [this, index] { emit buttonClicked(index); });
         }
         action->setObjectName(QString::fromLatin1(def.key));

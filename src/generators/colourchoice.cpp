@@ -5,8 +5,13 @@
 
 QString ColourChoice::ask(Form1 *target, const QString &current)
 {
+    quint32 colour = 0;
+    return ask(target, current, colour);
+}
+
+QString ColourChoice::ask(Form1 *target, const QString &current, quint32 &coldat)
+{
     if (!target)
         return current;
-    quint32 colour = 0;
-    return ColourCode::afterChoice(current, target->binColorPut(colour));
+    return ColourCode::afterChoice(current, target->binColorPut(coldat));
 }

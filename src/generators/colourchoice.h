@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 class Form1;
 
@@ -12,4 +13,8 @@ public:
     // "#RRGGBB" for a chosen colour; `current` unchanged when the user cancelled
     // (a box never reads "#-1").
     static QString ask(Form1 *target, const QString &current);
+    // The same, for a button that also keeps the colour value of its choice
+    // (red in the low byte): it is set to the chosen colour and left as it
+    // was when the user cancelled, so nothing turns black.
+    static QString ask(Form1 *target, const QString &current, quint32 &coldat);
 };

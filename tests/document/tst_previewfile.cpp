@@ -66,6 +66,8 @@ private slots:
     void followsTheDocumentToItsNewFolder();
     void unencodableCharacterLeavesNoFile();
     void goesWithItsOwner();
+    void baseLeadsRelativeLinksHome_data();
+    void baseLeadsRelativeLinksHome();
 };
 
 void TestPreviewFile::writesBesideTheDocumentLikeASave_data()
@@ -247,4 +249,29 @@ void TestPreviewFile::goesWithItsOwner()
 }
 
 QTEST_MAIN(TestPreviewFile)
+void TestPreviewFile::baseLeadsRelativeLinksHome_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected"); // "@" stands for the base tag
+
+    QTest::newRow("right after <head>") << "<html><head><title>t</title></head>"
+                                        << "<html><head>@<title>t</title></head>";
+    QTest::newRow("<HEAD> with attributes, any case") << "<HTML><HEAD lang=ja>\n<BODY>"
+                                                      << "<HTML><HEAD lang=ja>@\n<BODY>";
+    QTest::newRow("<header> is no head: in front") << "<header>x</header>" << "@<header>x</header>";
+    QTest::newRow("no head at all: in front") << "<p>x" << "@<p>x";
+    QTest::newRow("empty page") << "" << "@";
+    QTest::newRow("page's own base is kept") << "<head><BASE href=\"http://x/\">" << "<head><BASE href=\"http://x/\">";
+    QTest::newRow("<basefont> is no base") << "<head><basefont size=3>" << "<head>@<basefont size=3>";
+}
+
+void TestPreviewFile::baseLeadsRelativeLinksHome()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    const QString folder = QStringLiteral("/srv/my site/日本");
+    const QString tag = QStringLiteral("<base href=\"file:///srv/my%20site/%E6%97%A5%E6%9C%AC/\">");
+    QCOMPARE(PreviewFile::withBaseFolder(text, folder), QString(expected).replace(QLatin1Char('@'), tag));
+}
+
 #include "tst_previewfile.moc"

@@ -75,6 +75,7 @@ private slots:
     void colouringSeesTheLogicalLine();
     void tagNameIsFoundAcrossASoftBreak();
     void indentCoversTheWholeLongLine();
+    void restorePointGivesBackTheLongLineWithColoursAndMarks();
 };
 
 void TestSoftBreaks::openEditSaveChangesOnlyTheEdit_data()
@@ -445,6 +446,48 @@ void TestSoftBreaks::indentCoversTheWholeLongLine()
          block = block.next())
         QCOMPARE(block.blockFormat().indent(), 1);
     QCOMPARE(box.Text(), QStringLiteral("a\r\n") + line + QStringLiteral("\r\nb"));
+}
+
+void TestSoftBreaks::restorePointGivesBackTheLongLineWithColoursAndMarks()
+{
+    const QString text = QStringLiteral("top\r\n") + markupLine(3 * LineCuts::MaxPiece) + QStringLiteral("\r\nend");
+    RichTextBox1 box;
+    box.setText(text);
+    box.applyScannedColourRuns(ColorScanner::scan(box.scanText()));
+    box.finishColouring();
+    const qsizetype at = softBreakOffsets(&box).at(1);
+    box.markRanges({{at - 3, 6}});
+    auto colourAt = [&box](qsizetype offset) {
+        QTextCursor cursor(box.document());
+        cursor.setPosition(box.positionFromOffset(offset) + 1);
+        return cursor.charFormat();
+    };
+    QList<QColor> colours;
+    for (qsizetype offset = 0; offset < text.size(); offset += 97)
+        colours.append(colourAt(offset).foreground().color());
+
+    RestorePoint::Snapshot snapshot = box.formattedContent();
+    // The snapshot holds the line itself, not its pieces.
+    QCOMPARE(snapshot.text, QString(text).replace(QStringLiteral("\r\n"), QString(QChar::ParagraphSeparator)));
+    QCOMPARE(snapshot.linkMarks, TextRanges({{at - 3 - 1, 6}})); // one line break before: one less
+
+    box.setSelStart(10);
+    QTest::keyClicks(&box, QStringLiteral("changed"));
+    box.setFormattedContent(snapshot);
+    QCOMPARE(box.Text(), text);
+    QVERIFY(box.softBreakCount() > 0);
+    QVERIFY(longestPiece(&box) <= LineCuts::MaxPiece);
+    qsizetype index = 0;
+    for (qsizetype offset = 0; offset < text.size(); offset += 97)
+        QCOMPARE(colourAt(offset).foreground().color(), colours.at(index++));
+    // The mark stands where it stood: across the same soft break, on both pieces.
+    QCOMPARE(box.formattedContent().linkMarks, snapshot.linkMarks);
+    const QTextBlock after = box.document()->findBlock(box.positionFromOffset(at));
+    QVERIFY(!after.layout()->formats().isEmpty());
+    QVERIFY(!after.previous().layout()->formats().isEmpty());
+
+    box.Undo();
+    QCOMPARE(box.Text(), QString(text).insert(10, QStringLiteral("changed")));
 }
 
 QTEST_MAIN(TestSoftBreaks)

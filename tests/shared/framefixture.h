@@ -7,11 +7,13 @@
 #include "frame/mdiform1.h"
 #include "shared/module1.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -74,6 +76,42 @@ struct FrameFixture {
         frame->DragFileOpen(path);
         settle();
         return active();
+    }
+
+    // Opens a modal dialog with `open` (a menu item, a key) and runs `steps`
+    // on it once it is up, inside its own event loop. A dialog the steps leave
+    // open is cancelled, so a test can never hang. False when no dialog of
+    // that type came up.
+    template <typename Dialog, typename Open, typename Steps>
+    static bool whileModal(Open open, Steps steps)
+    {
+        bool reached = false;
+        QTimer::singleShot(0, [&] {
+            if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())) {
+                reached = true;
+                steps(dialog);
+            }
+            if (auto *still = qobject_cast<Dialog *>(QApplication::activeModalWidget()))
+                still->reject();
+        });
+        open();
+        settle();
+        return reached;
+    }
+
+    // A click where a check box or an option button takes it: on its mark,
+    // not in the empty width a layout may give it.
+    static void clickMark(QWidget *button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+
+    // A double-click as the mouse makes it: press, release, double-click, release.
+    static void doubleClick(QWidget *widget, QPoint position)
+    {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, position);
+        QTest::mouseDClick(widget, Qt::LeftButton, {}, position);
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, position);
     }
 
     // Types into the active document's source as a user would.

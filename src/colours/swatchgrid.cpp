@@ -1,0 +1,87 @@
+#include "colours/swatchgrid.h"
+
+#include "colours/w3cpalette.h"
+#include "shared/twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+SwatchGrid::SwatchGrid(const QVector<PaletteSwatch> &swatches, QWidget *parent)
+    : QWidget(parent)
+    , m_swatches(swatches)
+{
+    if (!m_swatches.isEmpty()) {
+        int left = m_swatches.first().left;
+        int top = m_swatches.first().top;
+        for (const PaletteSwatch &swatch : m_swatches) {
+            left = std::min(left, swatch.left);
+            top = std::min(top, swatch.top);
+        }
+        m_origin = QPoint(left, top);
+    }
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void SwatchGrid::setSimulate(bool simulate)
+{
+    m_simulate = simulate;
+    update();
+}
+
+QRect SwatchGrid::swatchRect(int index) const
+{
+    const PaletteSwatch &swatch = m_swatches.at(index);
+    return QRect(Twips::toPixels(swatch.left - m_origin.x(), this), Twips::toPixels(swatch.top - m_origin.y(), this),
+                 Twips::toPixels(PaletteSwatch::kWidth, this), Twips::toPixels(PaletteSwatch::kHeight, this));
+}
+
+int SwatchGrid::indexOf(const QString &name) const
+{
+    for (int i = 0; i < m_swatches.size(); ++i)
+        if (m_swatches.at(i).name == name)
+            return i;
+    return -1;
+}
+
+QSize SwatchGrid::sizeHint() const
+{
+    QRect all;
+    for (int i = 0; i < m_swatches.size(); ++i)
+        all = all.united(swatchRect(i));
+    return QSize(all.right() + 1, all.bottom() + 1);
+}
+
+void SwatchGrid::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QFont font = painter.font();
+    font.setPixelSize(std::max(8, Twips::toPixels(PaletteSwatch::kHeight, this) - 2));
+    painter.setFont(font);
+    for (int i = 0; i < m_swatches.size(); ++i) {
+        const PaletteSwatch &swatch = m_swatches.at(i);
+        const QRect rect = swatchRect(i);
+        painter.fillRect(rect, QColor::fromRgb(swatch.shownColour(m_simulate)));
+        painter.setPen(swatch.whiteCaption ? Qt::white : Qt::black);
+        painter.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, swatch.caption);
+        if (swatch.crossMark) {
+            const int side = Twips::toPixels(W3cPalette::kCrossMarkSize, this);
+            const QRect mark(Twips::toPixels(W3cPalette::crossMarkLeft(swatch) - m_origin.x(), this), rect.top(), side,
+                             side);
+            painter.fillRect(mark, palette().window());
+            painter.setPen(palette().windowText().color());
+            painter.drawText(mark, Qt::AlignCenter, QStringLiteral("×"));
+        }
+    }
+}
+
+void SwatchGrid::mousePressEvent(QMouseEvent *event)
+{
+    for (int i = 0; i < m_swatches.size(); ++i) {
+        if (swatchRect(i).contains(event->position().toPoint())) {
+            emit swatchClicked(m_swatches.at(i));
+            return;
+        }
+    }
+}

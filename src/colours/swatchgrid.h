@@ -1,0 +1,42 @@
+#pragma once
+
+#include "colours/paletteswatch.h"
+
+#include <QRect>
+#include <QVector>
+#include <QWidget>
+
+// The swatches of a palette dialog, each a small label painted in its colour
+// with its caption written on it, placed where the palette puts them. One
+// widget paints them all and tells which one a click hit.
+class SwatchGrid : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SwatchGrid(const QVector<PaletteSwatch> &swatches, QWidget *parent = nullptr);
+
+    const QVector<PaletteSwatch> &swatches() const { return m_swatches; }
+    // Paints the swatches with their simulated colours (true) or full ones.
+    void setSimulate(bool simulate);
+    bool simulate() const { return m_simulate; }
+
+    // Where a swatch lies in the widget, in pixels.
+    QRect swatchRect(int index) const;
+    // The swatch of that name, or -1.
+    int indexOf(const QString &name) const;
+
+    QSize sizeHint() const override;
+
+signals:
+    void swatchClicked(const PaletteSwatch &swatch);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QVector<PaletteSwatch> m_swatches;
+    QPoint m_origin; // twips of the first column's left and the first row's top
+    bool m_simulate = false;
+};

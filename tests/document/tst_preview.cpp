@@ -1,0 +1,253 @@
+#include "framefixture.h"
+
+#include "document/previewview.h"
+#include "frame/standardtoolbar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QWebEngineView>
+
+#include <unistd.h>
+
+class TestPreview : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void usersTmpFileSurvivesPreviewSourceAndClose_data();
+    void usersTmpFileSurvivesPreviewSourceAndClose();
+    void editCommandsFollowTheView_data();
+    void editCommandsFollowTheView();
+    void previewShowsTheCurrentTextAndLeavesTheDocumentAlone();
+    void relativeLinksResolveInTheDocumentsFolder();
+    void printIsOffInThePreviewAndBackAfterF4();
+    void browserIsNotMadeBeforeTheFirstPreview();
+    void cancelledCloseStillDeletesThePreviewFile();
+    void f4ReachingTheBrowserItselfStillLeadsBack();
+
+private:
+    QTemporaryDir m_temp; // stands in for the system's temporary folder
+};
+
+void TestPreview::initTestCase()
+{
+    QVERIFY(m_temp.isValid());
+    qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+// Presses a key where the keyboard is: in the preview that is inside the browser.
+static void press(Form1 *doc, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *target = QApplication::focusWidget();
+    if (!target || !doc->isAncestorOf(target))
+        target = doc->richTextBox1()->isVisible() ? static_cast<QWidget *>(doc->richTextBox1()) : doc;
+    QTest::keyClick(target, key, modifiers);
+    FrameFixture::settle();
+}
+
+static QStringList previewFilesIn(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral(".tovalo-preview-*")}, QDir::Files | QDir::Hidden);
+}
+
+void TestPreview::usersTmpFileSurvivesPreviewSourceAndClose_data()
+{
+    QTest::addColumn<bool>("untitled");
+    QTest::newRow("saved page beside the user's tmp_.html") << false;
+    QTest::newRow("untitled page, tmp_.html in the temporary folder") << true;
+}
+
+void TestPreview::usersTmpFileSurvivesPreviewSourceAndClose()
+{
+    QFETCH(bool, untitled);
+    FrameFixture f;
+    const QByteArray mine = "<html><body>my own page \x93\xfa\r\n</body></html>\r\n";
+    const QString folder = untitled ? m_temp.path() : f.dir.path();
+    const QString users = QDir(folder).filePath(QStringLiteral("tmp_.html"));
+    {
+        QFile file(users);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(mine);
+    }
+    Form1 *doc = untitled ? f.active()
+                          : f.openFile(f.writeFile(QStringLiteral("index.html"), "<p>page</p>\r\n"));
+    QVERIFY(doc);
+
+    press(doc, Qt::Key_F5);
+    QVERIFY(doc->Option2()->isChecked());
+    QCOMPARE(previewFilesIn(folder).size(), 1);
+    QCOMPARE(FrameFixture::readFile(users), mine);
+
+    press(doc, Qt::Key_F4);
+    QVERIFY(doc->Option1()->isChecked());
+    QVERIFY(previewFilesIn(folder).isEmpty());
+    QCOMPARE(FrameFixture::readFile(users), mine);
+
+    press(doc, Qt::Key_F5);
+    QCOMPARE(previewFilesIn(folder).size(), 1);
+    doc->IDM_FILECLOSE();
+    FrameFixture::settle();
+    QVERIFY(previewFilesIn(folder).isEmpty());
+    QCOMPARE(FrameFixture::readFile(users), mine);
+}
+
+void TestPreview::editCommandsFollowTheView_data()
+{
+    QTest::addColumn<bool>("byMouse");
+    QTest::newRow("F5 and F4") << false;
+    QTest::newRow("clicks on the two options") << true;
+}
+
+void TestPreview::editCommandsFollowTheView()
+{
+    QFETCH(bool, byMouse);
+    FrameFixture f;
+    Form1 *doc = f.active();
+    auto toPreview = [&] {
+        if (byMouse)
+            QTest::mouseClick(doc->Option2(), Qt::LeftButton, {}, QPoint(5, doc->Option2()->height() / 2));
+        else
+            press(doc, Qt::Key_F5);
+        FrameFixture::settle();
+    };
+    auto toSource = [&] {
+        if (byMouse)
+            QTest::mouseClick(doc->Option1(), Qt::LeftButton, {}, QPoint(5, doc->Option1()->height() / 2));
+        else
+            press(doc, Qt::Key_F4);
+        FrameFixture::settle();
+    };
+
+    toPreview();
+    QVERIFY(doc->WebBrowser1() && doc->WebBrowser1()->isVisible());
+    QVERIFY(!doc->richTextBox1()->isVisible());
+    QVERIFY(!Module1::EditEnabled);
+    QVERIFY(!f.frame->toolbarButton(5)->isEnabled());
+    QVERIFY(!f.frame->toolbarButton(23)->isEnabled());
+    for (const char *name : {"IDM_SAVE", "IDM_PRINT", "IDM_LINK_CHK", "IDM_CREATE_BACKUP"})
+        QVERIFY2(!doc->menuItem(QString::fromLatin1(name))->isEnabled(), name);
+    for (const char *name : {"IDM_TOOL", "IDM_EDITSOURCE", "IDM_PREVIEW"})
+        QVERIFY2(doc->menuItem(QString::fromLatin1(name))->isEnabled(), name);
+
+    toSource();
+    QVERIFY(!doc->WebBrowser1()->isVisible());
+    QVERIFY(doc->richTextBox1()->isVisible());
+    QVERIFY(Module1::EditEnabled);
+    QVERIFY(f.frame->toolbarButton(5)->isEnabled());
+    for (const char *name : {"IDM_SAVE", "IDM_PRINT", "IDM_LINK_CHK", "IDM_CREATE_BACKUP"})
+        QVERIFY2(doc->menuItem(QString::fromLatin1(name))->isEnabled(), name);
+    QCOMPARE(QApplication::focusWidget(), doc->richTextBox1());
+}
+
+void TestPreview::previewShowsTheCurrentTextAndLeavesTheDocumentAlone()
+{
+    FrameFixture f;
+    const QByteArray saved = "<p>saved</p>\r\n";
+    const QString page = f.writeFile(QStringLiteral("page.html"), saved);
+    Form1 *doc = f.openFile(page);
+    doc->richTextBox1()->moveCursor(QTextCursor::End);
+    f.type(QStringLiteral("ab"));
+    doc->richTextBox1()->setSelText(QStringLiteral("日本"));
+    QVERIFY(doc->TextEdit);
+
+    press(doc, Qt::Key_F5);
+    const QStringList files = previewFilesIn(f.dir.path());
+    QCOMPARE(files.size(), 1);
+    // Written as a save would write it: the page's CR LF and Shift-JIS.
+    QCOMPARE(FrameFixture::readFile(f.path(files.first())), QByteArray("<p>saved</p>\r\nab\x93\xfa\x96\x7b"));
+    QCOMPARE(doc->htfn, f.dir.path() + QLatin1Char('/'));
+    QVERIFY(doc->TextEdit);
+    QCOMPARE(FrameFixture::readFile(page), saved);
+    QCOMPARE(doc->richTextBox1()->Text(), QStringLiteral("<p>saved</p>\r\nab日本"));
+}
+
+void TestPreview::relativeLinksResolveInTheDocumentsFolder()
+{
+    FrameFixture f;
+    QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("css")));
+    f.writeFile(QStringLiteral("css/site.css"), "p { color: rgb(1, 2, 3); }");
+    const QString page = f.writeFile(
+        QStringLiteral("index.html"),
+        "<html><head><link rel=\"stylesheet\" href=\"css/site.css\"></head><body><p id=x>x</p></body></html>");
+    Form1 *doc = f.openFile(page);
+    press(doc, Qt::Key_F5);
+    QSignalSpy loaded(doc->previewView(), &PreviewView::loadFinished);
+    QVERIFY(loaded.wait(20000));
+    QVariant colour;
+    bool answered = false;
+    doc->WebBrowser1()->page()->runJavaScript(
+        QStringLiteral("getComputedStyle(document.getElementById('x')).color"), [&](const QVariant &value) {
+            colour = value;
+            answered = true;
+        });
+    QTRY_VERIFY_WITH_TIMEOUT(answered, 20000);
+    QCOMPARE(colour.toString(), QStringLiteral("rgb(1, 2, 3)"));
+}
+
+void TestPreview::printIsOffInThePreviewAndBackAfterF4()
+{
+    FrameFixture f;
+    Form1 *doc = f.active();
+    doc->richTextBox1()->setSelText(QStringLiteral("<p>印刷</p>"));
+    f.seam.printFile = f.path(QStringLiteral("out.pdf"));
+    press(doc, Qt::Key_F5);
+    press(doc, Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(!QFile::exists(f.seam.printFile));
+    press(doc, Qt::Key_F4);
+    press(doc, Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(QFileInfo(f.seam.printFile).size() > 0);
+}
+
+void TestPreview::browserIsNotMadeBeforeTheFirstPreview()
+{
+    FrameFixture f;
+    Form1 *doc = f.active();
+    QVERIFY(doc->Option2()->isEnabled());
+    QVERIFY(!doc->WebBrowser1());
+    QVERIFY(!doc->findChild<QWebEngineView *>());
+    // Returning to the source needs no browser either.
+    press(doc, Qt::Key_F4);
+    QVERIFY(!doc->WebBrowser1());
+    QVERIFY(doc->richTextBox1()->isVisible());
+}
+
+void TestPreview::cancelledCloseStillDeletesThePreviewFile()
+{
+    FrameFixture f;
+    Form1 *doc = f.openFile(f.writeFile(QStringLiteral("page.html"), "<p>x</p>"));
+    f.type(QStringLiteral("y"));
+    press(doc, Qt::Key_F5);
+    QCOMPARE(previewFilesIn(f.dir.path()).size(), 1);
+    const qsizetype open = f.frame->documents().size();
+    f.seam.buttons << QMessageBox::Cancel;
+    QVERIFY(!f.frame->subWindowOf(doc)->close());
+    QVERIFY(previewFilesIn(f.dir.path()).isEmpty());
+    QCOMPARE(f.frame->documents().size(), open);
+}
+
+void TestPreview::f4ReachingTheBrowserItselfStillLeadsBack()
+{
+    // Where the platform hands the key straight to the browser, past the
+    // window's shortcuts, F4 must still lead back to the source.
+    FrameFixture f;
+    Form1 *doc = f.active();
+    press(doc, Qt::Key_F5);
+    QVERIFY(doc->Option2()->isChecked());
+    QWidget *inner = doc->WebBrowser1()->focusProxy() ? doc->WebBrowser1()->focusProxy() : doc->WebBrowser1();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_F4, Qt::NoModifier);
+    QCoreApplication::sendEvent(inner, &key);
+    QVERIFY(doc->Option1()->isChecked());
+    QVERIFY(doc->richTextBox1()->isVisible());
+    QVERIFY(previewFilesIn(f.dir.path()).isEmpty() && previewFilesIn(m_temp.path()).isEmpty());
+}
+
+QTEST_MAIN(TestPreview)
+#include "tst_preview.moc"
