@@ -2,6 +2,7 @@
 
 #include "document/indentinglayout.h"
 #include "document/linecuts.h"
+#include "document/piecebalancer.h"
 #include "document/standincharacters.h"
 #include "document/linkmarks.h"
 
@@ -458,16 +459,7 @@ QString RichTextBox1::scanText() const
     const QString raw = document()->toRawText();
     if (m_softBreaks.isEmpty())
         return raw;
-    const std::vector<int> soft = softSeparators(0, INT_MAX);
-    QString out;
-    out.reserve(raw.size() - qsizetype(soft.size()));
-    qsizetype start = 0;
-    for (const int at : soft) {
-        out.append(QStringView(raw).mid(start, at - start));
-        start = qsizetype(at) + 1;
-    }
-    out.append(QStringView(raw).mid(start));
-    return out;
+    return SoftBreaks::withoutSeparators(raw, softSeparators(0, INT_MAX));
 }
 
 void RichTextBox1::applyScannedColourRuns(const ColourRuns &runs)
@@ -476,28 +468,7 @@ void RichTextBox1::applyScannedColourRuns(const ColourRuns &runs)
         applyColourRuns(runs);
         return;
     }
-    // A soft break sits in front of the scanned character at separator - i;
-    // a run reaches over every separator before its end, so the separator
-    // takes the colour of the character before it, as a typed one would.
-    const std::vector<int> soft = softSeparators(0, INT_MAX);
-    std::vector<qsizetype> scanned;
-    scanned.reserve(soft.size());
-    for (size_t i = 0; i < soft.size(); ++i)
-        scanned.push_back(qsizetype(soft[i]) - qsizetype(i));
-    size_t passed = 0; // soft breaks at scanned positions <= the one mapped
-    auto toQt = [&](qsizetype at) {
-        while (passed < scanned.size() && scanned[passed] <= at)
-            ++passed;
-        return at + qsizetype(passed);
-    };
-    ColourRuns mapped;
-    mapped.reserve(runs.size());
-    for (const ColourRun &run : runs) {
-        const qsizetype start = toQt(run.start);
-        const qsizetype end = toQt(run.start + run.length);
-        mapped.append(ColourRun{start, end - start, run.colour});
-    }
-    applyColourRuns(mapped);
+    applyColourRuns(SoftBreaks::withSeparators(runs, softSeparators(0, INT_MAX)));
 }
 
 void RichTextBox1::rebalance()
@@ -509,54 +480,12 @@ void RichTextBox1::rebalance()
     QTextBlock block = doc->findBlock(qBound(0, m_changedFrom, last));
     const int lastBlock = doc->findBlock(qBound(0, m_changedTo, last)).blockNumber();
     forgetChanges();
-    // From one block before the change, which a tiny first piece may join.
+    // From one block before the change, which a tiny first piece may join;
+    // to one after it, which a tiny last piece may take in.
     if (block.previous().isValid())
         block = block.previous();
-    QTextCursor cursor(doc);
-    bool editing = false;
-    auto edit = [&] {
-        if (!editing) {
-            // Part of the edit that made the piece grow or shrink: one undo
-            // takes back both.
-            cursor.joinPreviousEditBlock();
-            editing = true;
-            m_rebalancing = true;
-        }
-    };
-    int end = lastBlock + 1;
-    while (block.isValid() && block.blockNumber() <= end) {
-        const int length = block.length() - 1;
-        const QTextBlock next = block.next();
-        if (SoftBreaks::continuesLine(next) && length + next.length() - 1 <= LineCuts::TargetPiece
-            && (length < LineCuts::TargetPiece / 4 || next.length() - 1 < LineCuts::TargetPiece / 4)) {
-            // Two neighbours so small together are one piece again.
-            edit();
-            cursor.setPosition(next.position() - 1);
-            cursor.deleteChar();
-            --end;
-            continue; // the joined block may take the next one too
-        }
-        if (length > LineCuts::MaxPiece) {
-            edit();
-            const QString text = block.text();
-            const QList<qsizetype> cuts = LineCuts::cuts(text);
-            const int blockStart = block.position();
-            // Back to front, so the cuts still to come keep their positions.
-            for (qsizetype i = cuts.size() - 1; i >= 0; --i) {
-                cursor.setPosition(blockStart + int(cuts.at(i)));
-                QTextCharFormat format = cursor.charFormat(); // of the character before the cut
-                StandInCharacters::unmark(format);
-                cursor.insertBlock(SoftBreaks::marked(block.blockFormat()), format);
-            }
-            end += int(cuts.size());
-            block = doc->findBlockByNumber(block.blockNumber() + int(cuts.size()));
-        }
-        block = block.next();
-    }
-    if (editing) {
-        cursor.endEditBlock();
+    if (PieceBalancer::balance(doc, block, lastBlock + 1, [this] { m_rebalancing = true; }))
         m_rebalancing = false;
-    }
 }
 
 void RichTextBox1::colourIdleChunk()
@@ -749,20 +678,7 @@ void RichTextBox1::setFormattedContent(RestorePoint::Snapshot content)
         if (!m_linkMarks)
             m_linkMarks = new LinkMarks(doc);
         // From positions of the text without soft breaks to those of the pieces.
-        const std::vector<int> soft = softSeparators(0, INT_MAX);
-        TextRanges positions;
-        positions.reserve(content.linkMarks.size());
-        size_t passed = 0;
-        auto toQt = [&](qsizetype at) {
-            while (passed < soft.size() && qsizetype(soft[passed]) - qsizetype(passed) <= at)
-                ++passed;
-            return at + qsizetype(passed);
-        };
-        for (const TextRange &mark : std::as_const(content.linkMarks)) {
-            const qsizetype start = toQt(mark.start);
-            positions.append({start, toQt(mark.end()) - start});
-        }
-        m_linkMarks->add(positions);
+        m_linkMarks->add(SoftBreaks::withSeparators(content.linkMarks, softSeparators(0, INT_MAX)));
     }
     setTextCursor(cursor);
 }

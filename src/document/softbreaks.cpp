@@ -117,3 +117,55 @@ std::vector<int> SoftBreaks::separatorsBetween(const QTextDocument *document, in
         found.push_back(document->findBlockByNumber(*it).position() - 1);
     return found;
 }
+
+QString SoftBreaks::withoutSeparators(const QString &raw, const std::vector<int> &separators)
+{
+    if (separators.empty())
+        return raw;
+    QString out;
+    out.reserve(raw.size() - qsizetype(separators.size()));
+    qsizetype start = 0;
+    for (const int at : separators) {
+        out.append(QStringView(raw).mid(start, at - start));
+        start = qsizetype(at) + 1;
+    }
+    out.append(QStringView(raw).mid(start));
+    return out;
+}
+
+namespace {
+
+// Positions without the separators to positions with them, for ascending
+// positions: separator i sits in front of the character at separator - i.
+template <typename Stretches>
+Stretches moved(const Stretches &stretches, const std::vector<int> &separators)
+{
+    size_t passed = 0;
+    auto withThem = [&](qsizetype at) {
+        while (passed < separators.size() && qsizetype(separators[passed]) - qsizetype(passed) <= at)
+            ++passed;
+        return at + qsizetype(passed);
+    };
+    Stretches out;
+    out.reserve(stretches.size());
+    for (auto stretch : stretches) {
+        const qsizetype start = withThem(stretch.start);
+        const qsizetype end = withThem(stretch.start + stretch.length);
+        stretch.start = start;
+        stretch.length = end - start;
+        out.append(stretch);
+    }
+    return out;
+}
+
+} // namespace
+
+ColourRuns SoftBreaks::withSeparators(const ColourRuns &runs, const std::vector<int> &separators)
+{
+    return separators.empty() ? runs : moved(runs, separators);
+}
+
+TextRanges SoftBreaks::withSeparators(const TextRanges &ranges, const std::vector<int> &separators)
+{
+    return separators.empty() ? ranges : moved(ranges, separators);
+}

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "checks/textrange.h"
+#include "shared/syntaxcolor.h"
+
 #include <QTextFormat>
 
 #include <vector>
@@ -41,6 +44,14 @@ public:
     int firstBlockOfLine(int line) const;
     // The positions of the soft separators in [from, to), ascending.
     std::vector<int> separatorsBetween(const QTextDocument *document, int from, int to) const;
+
+    // The raw text without the separators at `separators` (ascending positions).
+    static QString withoutSeparators(const QString &raw, const std::vector<int> &separators);
+    // Ascending stretches in positions of the text without the separators,
+    // moved to positions with them. A stretch reaches over every separator
+    // before its end, so a separator goes with the character before it.
+    static ColourRuns withSeparators(const ColourRuns &runs, const std::vector<int> &separators);
+    static TextRanges withSeparators(const TextRanges &ranges, const std::vector<int> &separators);
 
 private:
     std::vector<int> m_blocks; // ascending block numbers of continuation blocks
