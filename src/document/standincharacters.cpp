@@ -74,6 +74,14 @@ void StandInCharacters::insert(QTextCursor &cursor, const QString &text, const Q
 {
     QTextCharFormat plain = format;
     unmark(plain);
+    // A line break typed into an ordinary line is Qt's own insertion, in
+    // one pass; into a piece of a long line, the new block must not take
+    // over the piece's mark.
+    const QTextBlock target = cursor.document()->findBlock(cursor.selectionStart());
+    if (!containsSplitting(text) && !SoftBreaks::continuesLine(target)) {
+        cursor.insertText(text, plain);
+        return;
+    }
     // The selection goes even when nothing comes in its place.
     if (cursor.hasSelection())
         cursor.removeSelectedText();
