@@ -2,6 +2,7 @@
 // each the median of several runs. Run offscreen: QT_QPA_PLATFORM=offscreen.
 #include "benchtools.h"
 #include "editingfigures.h"
+#include "longlinefigures.h"
 #include "pagegenerator.h"
 
 #include "commands/findreplaceall.h"
@@ -148,6 +149,7 @@ int main(int argc, char *argv[])
         }
         report("startup_ms", median(times), "ms");
     }
+    LongLineFigures::run();
 
     const QString page10 = pageOfBytes(10 * MB);
     const QString page1 = pageOfBytes(1 * MB);

@@ -240,7 +240,7 @@ void Form1::loadText(const QString &text, const TextFileFormat &format)
 
 void Form1::ColorSet()
 {
-    m_richTextBox1->applyColourRuns(ColorScanner::scan(m_richTextBox1->document()->toRawText()));
+    m_richTextBox1->applyScannedColourRuns(ColorScanner::scan(m_richTextBox1->scanText()));
 }
 
 void Form1::onChange()
@@ -530,9 +530,9 @@ void Form1::Option2_Click()
     if (Module1::EditEnabled)
         tvoFuncs::ToggleEditCommands();
     htfn = FPath.isEmpty() ? QString() : QFileInfo(FPath).absolutePath() + QLatin1Char('/');
-    QString text = m_richTextBox1->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    const PreviewView::Outcome outcome = m_preview->show(text, FPath, m_fileFormat);
+    // The text as a save would write it: real line breaks only, every
+    // character itself.
+    const PreviewView::Outcome outcome = m_preview->show(m_richTextBox1->fileText(), FPath, m_fileFormat);
     if (!outcome.ok) {
         // No preview to show: back to the source, with its commands.
         DialogSeam::warning(this, QStringLiteral("注意"), outcome.error);

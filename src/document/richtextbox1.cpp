@@ -1,6 +1,8 @@
 #include "document/richtextbox1.h"
 
 #include "document/indentinglayout.h"
+#include "document/linecuts.h"
+#include "document/piecebalancer.h"
 #include "document/standincharacters.h"
 #include "document/linkmarks.h"
 
@@ -25,14 +27,16 @@ RichTextBox1::RichTextBox1(QWidget *parent)
     // Our own layout, so that indented paragraphs show indented.
     auto *doc = new QTextDocument(this);
     doc->setDocumentLayout(new IndentingLayout(doc));
+    // Ahead of the widget's own handlers, so that whatever they set off
+    // already finds the soft breaks in step with the text.
+    connect(doc, &QTextDocument::contentsChange, this, &RichTextBox1::onContentsChange);
     setDocument(doc);
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
-        if (m_formatting)
+        if (m_formatting || m_rebalancing)
             return;
         m_textValid = false;
         emit Change();
     });
-    connect(document(), &QTextDocument::contentsChange, this, &RichTextBox1::onContentsChange);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] { m_typingColourSet = false; });
     m_idleColouring.setSingleShot(true);
     m_idleColouring.setInterval(0);
@@ -62,7 +66,7 @@ QString RichTextBox1::Text() const
 {
     if (!m_textValid) {
         // toPlainText() would turn no-break spaces into blanks; the raw text keeps them.
-        m_textCache = StandInCharacters::text(document(), 0, INT_MAX, u"\r\n");
+        m_textCache = StandInCharacters::text(document(), 0, INT_MAX, u"\r\n", softSeparators(0, INT_MAX));
         m_textValid = true;
     }
     return m_textCache;
@@ -76,7 +80,27 @@ void RichTextBox1::setText(const QString &text)
     // a tenth more on a large page for bookkeeping done here by hand.
     if (m_linkMarks)
         m_linkMarks->clear();
-    StandInCharacters::setContent(document(), toQtText(text));
+    const QString qtText = toQtText(text);
+    // Lines too long to lay out quickly as one block go in as pieces.
+    std::vector<qsizetype> cuts;
+    qsizetype lineStart = 0;
+    while (lineStart <= qtText.size()) {
+        qsizetype lineEnd = qtText.indexOf(QLatin1Char('\n'), lineStart);
+        if (lineEnd < 0)
+            lineEnd = qtText.size();
+        if (lineEnd - lineStart > LineCuts::MaxPiece) {
+            for (const qsizetype cut : LineCuts::cuts(QStringView(qtText).mid(lineStart, lineEnd - lineStart)))
+                cuts.push_back(lineStart + cut);
+        }
+        lineStart = lineEnd + 1;
+    }
+    m_formatting = true;
+    std::vector<int> continuations = StandInCharacters::setContent(document(), qtText, cuts);
+    m_formatting = false;
+    m_softBreaks.reset(std::move(continuations), document()->blockCount());
+    m_textValid = false;
+    emit Change();
+    forgetChanges();
     QTextCursor start(document());
     setTextCursor(start);
     setCurrentCharFormat(QTextCharFormat());
@@ -84,13 +108,15 @@ void RichTextBox1::setText(const QString &text)
 
 QString RichTextBox1::fileText() const
 {
-    return StandInCharacters::text(document(), 0, INT_MAX, u"\n");
+    return StandInCharacters::text(document(), 0, INT_MAX, u"\n", softSeparators(0, INT_MAX));
 }
 
 qsizetype RichTextBox1::textLength() const
 {
     const QTextDocument *doc = document();
-    return qsizetype(doc->characterCount()) - 1 + doc->blockCount() - 1;
+    // Each real break is one character in Qt and two here; a soft one is one
+    // in Qt and none here.
+    return qsizetype(doc->characterCount()) - 1 + doc->blockCount() - 1 - 2 * qsizetype(m_softBreaks.count());
 }
 
 QChar RichTextBox1::characterAt(qsizetype offset) const
@@ -99,7 +125,9 @@ QChar RichTextBox1::characterAt(qsizetype offset) const
         return QChar();
     const int position = positionFromOffset(offset);
     const QTextBlock block = document()->findBlock(position);
-    const qsizetype lineEnd = qsizetype(block.position()) + block.blockNumber() + block.length() - 1;
+    // Past the end of a piece that continues in the next block lies that
+    // block's first character, never a line break: the position is found there.
+    const qsizetype lineEnd = blockOffset(block.blockNumber(), block.position()) + block.length() - 1;
     if (offset == lineEnd)
         return QLatin1Char('\r');
     if (offset == lineEnd + 1)
@@ -107,23 +135,29 @@ QChar RichTextBox1::characterAt(qsizetype offset) const
     return document()->characterAt(position);
 }
 
+qsizetype RichTextBox1::blockOffset(int blockNumber, int position) const
+{
+    return qsizetype(position) + blockNumber - 2 * qsizetype(m_softBreaks.before(blockNumber));
+}
+
 int RichTextBox1::positionFromOffset(qsizetype offset) const
 {
     if (offset <= 0)
         return 0;
     const QTextDocument *doc = document();
-    // The last block whose first offset (position + one extra per earlier line break) is <= offset.
+    // The last block whose first offset is <= offset; at a soft break that is
+    // the block after it, where a wrapped line shows the caret.
     int lo = 0;
     int hi = doc->blockCount() - 1;
     while (lo < hi) {
         const int mid = lo + (hi - lo + 1) / 2;
-        if (qsizetype(doc->findBlockByNumber(mid).position()) + mid <= offset)
+        if (blockOffset(mid, doc->findBlockByNumber(mid).position()) <= offset)
             lo = mid;
         else
             hi = mid - 1;
     }
     const QTextBlock block = doc->findBlockByNumber(lo);
-    const qsizetype within = offset - (qsizetype(block.position()) + lo);
+    const qsizetype within = offset - blockOffset(lo, block.position());
     const int lineLength = block.length() - 1;
     // An offset between CR and LF, or past the end, is the end of that line.
     return block.position() + int(qMin<qsizetype>(within, lineLength));
@@ -133,7 +167,28 @@ qsizetype RichTextBox1::offsetFromPosition(int position) const
 {
     const QTextDocument *doc = document();
     position = qBound(0, position, doc->characterCount() - 1);
-    return qsizetype(position) + doc->findBlock(position).blockNumber();
+    return blockOffset(doc->findBlock(position).blockNumber(), position);
+}
+
+QString RichTextBox1::textBetween(qsizetype from, qsizetype to) const
+{
+    const int start = positionFromOffset(from);
+    const int end = positionFromOffset(to);
+    if (end <= start)
+        return QString();
+    return StandInCharacters::text(document(), start, end, u"\r\n", softSeparators(start, end));
+}
+
+std::vector<int> RichTextBox1::softSeparators(int from, int to) const
+{
+    if (m_softBreaks.isEmpty())
+        return {};
+    return m_softBreaks.separatorsBetween(document(), qMax(0, from), qMin(to, document()->characterCount() - 1));
+}
+
+QTextBlock RichTextBox1::firstBlockOfLine(int line) const
+{
+    return document()->findBlockByNumber(m_softBreaks.firstBlockOfLine(line));
 }
 
 qsizetype RichTextBox1::SelStart() const
@@ -166,16 +221,19 @@ void RichTextBox1::setSelLength(qsizetype length)
 QString RichTextBox1::SelText() const
 {
     const QTextCursor cursor = textCursor();
-    return StandInCharacters::text(document(), cursor.selectionStart(), cursor.selectionEnd(), u"\r\n");
+    return StandInCharacters::text(document(), cursor.selectionStart(), cursor.selectionEnd(), u"\r\n",
+                                   softSeparators(cursor.selectionStart(), cursor.selectionEnd()));
 }
 
 void RichTextBox1::setSelText(const QString &text)
 {
     finishColouring();
     syncTypingFormat();
+    forgetChanges();
     QTextCursor cursor = textCursor();
     StandInCharacters::insert(cursor, toQtText(text), cursor.charFormat());
     setTextCursor(cursor);
+    rebalance();
 }
 
 QColor RichTextBox1::SelColor() const
@@ -266,6 +324,14 @@ void RichTextBox1::setSelIndent(bool indented)
 {
     finishColouring();
     QTextCursor cursor = textCursor();
+    // A paragraph is the whole line, every piece of a long one.
+    const int first = m_softBreaks.firstBlockOfLine(m_softBreaks.lineOfBlock(
+        document()->findBlock(cursor.selectionStart()).blockNumber()));
+    QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    while (SoftBreaks::continuesLine(last.next()))
+        last = last.next();
+    cursor.setPosition(document()->findBlockByNumber(first).position());
+    cursor.setPosition(last.position(), QTextCursor::KeepAnchor);
     QTextBlockFormat format;
     format.setIndent(indented ? 1 : 0);
     m_formatting = true;
@@ -275,7 +341,7 @@ void RichTextBox1::setSelIndent(bool indented)
 
 bool RichTextBox1::isParagraphIndented(int line) const
 {
-    return document()->findBlockByNumber(line).blockFormat().indent() > 0;
+    return firstBlockOfLine(line).blockFormat().indent() > 0;
 }
 
 void RichTextBox1::replaceOccurrences(const QList<qsizetype> &starts, qsizetype length, const QString &text)
@@ -292,7 +358,9 @@ void RichTextBox1::replaceOccurrences(const QList<qsizetype> &starts, qsizetype 
     for (const qsizetype start : starts) {
         for (const qsizetype offset : {start, start + length}) {
             for (QTextBlock next = block.next(); next.isValid(); next = block.next()) {
-                const qsizetype nextOffset = blockOffset + block.length() + 1; // its text, CR and LF
+                // Its text, then CR and LF, or nothing at a soft break.
+                const qsizetype nextOffset
+                    = blockOffset + block.length() - 1 + (SoftBreaks::continuesLine(next) ? 0 : 2);
                 if (nextOffset > offset)
                     break;
                 block = next;
@@ -302,6 +370,7 @@ void RichTextBox1::replaceOccurrences(const QList<qsizetype> &starts, qsizetype 
             positions.append(block.position() + int(qMin<qsizetype>(offset - blockOffset, block.length() - 1)));
         }
     }
+    forgetChanges();
     QTextCursor cursor(document());
     QTextCursor caret;
     cursor.beginEditBlock();
@@ -310,18 +379,20 @@ void RichTextBox1::replaceOccurrences(const QList<qsizetype> &starts, qsizetype 
     for (qsizetype i = starts.size() - 1; i >= 0; --i) {
         cursor.setPosition(positions.at(2 * i));
         cursor.setPosition(positions.at(2 * i + 1), QTextCursor::KeepAnchor);
-        cursor.insertText(qtText);
+        StandInCharacters::insert(cursor, qtText, cursor.charFormat());
         if (caret.isNull())
             caret = cursor; // follows the edits in front of it
     }
     cursor.endEditBlock();
     setTextCursor(caret);
+    rebalance();
 }
 
 void RichTextBox1::insertPieces(const PieceList &pieces)
 {
     finishColouring();
     syncTypingFormat();
+    forgetChanges();
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     if (cursor.hasSelection())
@@ -329,6 +400,7 @@ void RichTextBox1::insertPieces(const PieceList &pieces)
     writePieces(cursor, pieces);
     cursor.endEditBlock();
     setTextCursor(cursor);
+    rebalance();
 }
 
 void RichTextBox1::writePieces(QTextCursor &cursor, const PieceList &pieces) const
@@ -345,18 +417,24 @@ void RichTextBox1::applyEdits(const SourceEdits &edits)
     if (edits.isEmpty())
         return;
     finishColouring();
+    forgetChanges();
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     for (const SourceEdit &edit : edits) {
-        cursor.setPosition(positionFromOffset(edit.position));
+        const int start = positionFromOffset(edit.position);
+        cursor.setPosition(start);
         cursor.setPosition(positionFromOffset(edit.position + edit.removed), QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
         // An edit that only inserts takes the colour of what is before it,
         // like typing; its pieces say where that is not wanted.
         writePieces(cursor, edit.pieces);
+        // The document tells of its changes only when the edit block ends;
+        // the next offset must already count the line breaks this one made.
+        m_softBreaks.contentsChanged(document(), start, cursor.position() - start);
     }
     cursor.endEditBlock();
     setTextCursor(cursor);
+    rebalance();
 }
 
 void RichTextBox1::applyColourRuns(const ColourRuns &runs)
@@ -375,6 +453,40 @@ void RichTextBox1::applyColourRuns(const ColourRuns &runs)
     m_formatting = false;
     if (m_colouring.pending())
         m_idleColouring.start();
+}
+
+QString RichTextBox1::scanText() const
+{
+    const QString raw = document()->toRawText();
+    if (m_softBreaks.isEmpty())
+        return raw;
+    return SoftBreaks::withoutSeparators(raw, softSeparators(0, INT_MAX));
+}
+
+void RichTextBox1::applyScannedColourRuns(const ColourRuns &runs)
+{
+    if (m_softBreaks.isEmpty()) {
+        applyColourRuns(runs);
+        return;
+    }
+    applyColourRuns(SoftBreaks::withSeparators(runs, softSeparators(0, INT_MAX)));
+}
+
+void RichTextBox1::rebalance()
+{
+    if (m_changedFrom < 0)
+        return;
+    QTextDocument *doc = document();
+    const int last = doc->characterCount() - 1;
+    QTextBlock block = doc->findBlock(qBound(0, m_changedFrom, last));
+    const int lastBlock = doc->findBlock(qBound(0, m_changedTo, last)).blockNumber();
+    forgetChanges();
+    // From one block before the change, which a tiny first piece may join;
+    // to one after it, which a tiny last piece may take in.
+    if (block.previous().isValid())
+        block = block.previous();
+    if (PieceBalancer::balance(doc, block, lastBlock + 1, [this] { m_rebalancing = true; }))
+        m_rebalancing = false;
 }
 
 void RichTextBox1::colourIdleChunk()
@@ -398,7 +510,23 @@ void RichTextBox1::finishColouring()
 
 void RichTextBox1::onContentsChange(int position, int removed, int added)
 {
-    if (m_formatting || !m_colouring.pending())
+    if (m_formatting)
+        return;
+    m_softBreaks.contentsChanged(document(), position, added);
+    if (!m_rebalancing) {
+        // The stretch the next rebalance looks at; what lay behind the
+        // earlier change moved with this one.
+        if (m_changedFrom < 0) {
+            m_changedFrom = position;
+            m_changedTo = position + added;
+        } else {
+            if (m_changedTo > position)
+                m_changedTo = qMax(position, m_changedTo - removed) + added;
+            m_changedFrom = qMin(m_changedFrom, position);
+            m_changedTo = qMax(m_changedTo, position + added);
+        }
+    }
+    if (!m_colouring.pending())
         return;
     // An edit that no hook saw coming: keep the waiting runs in step with the
     // text. They are written later, not from inside the document's own
@@ -423,7 +551,9 @@ void RichTextBox1::inputMethodEvent(QInputMethodEvent *event)
 {
     finishColouring();
     syncTypingFormat();
+    forgetChanges();
     QPlainTextEdit::inputMethodEvent(event);
+    rebalance();
 }
 
 void RichTextBox1::contextMenuEvent(QContextMenuEvent *event)
@@ -440,16 +570,20 @@ void RichTextBox1::insertFromMimeData(const QMimeData *source)
 {
     finishColouring();
     syncTypingFormat();
-    if (!source->hasText() || !StandInCharacters::containsSplitting(source->text())) {
+    if (!source->hasText() || isReadOnly()) {
         QPlainTextEdit::insertFromMimeData(source);
         return;
     }
+    // Always our own insertion: it keeps the splitting characters and never
+    // lets a pasted line break continue a long line.
+    forgetChanges();
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
     StandInCharacters::insert(cursor, toQtText(source->text()), cursor.charFormat());
     cursor.endEditBlock();
     setTextCursor(cursor);
+    rebalance();
     ensureCursorVisible();
 }
 
@@ -458,7 +592,8 @@ QMimeData *RichTextBox1::createMimeDataFromSelection() const
     // Other programs get the characters themselves, not the stand-ins.
     auto *data = new QMimeData;
     const QTextCursor cursor = textCursor();
-    data->setText(StandInCharacters::text(document(), cursor.selectionStart(), cursor.selectionEnd(), u"\n"));
+    data->setText(StandInCharacters::text(document(), cursor.selectionStart(), cursor.selectionEnd(), u"\n",
+                                          softSeparators(cursor.selectionStart(), cursor.selectionEnd())));
     return data;
 }
 
@@ -495,24 +630,32 @@ RestorePoint::Snapshot RichTextBox1::formattedContent()
     finishColouring();
     RestorePoint::Snapshot content;
     const QTextDocument *doc = document();
-    // Line breaks as "\n" and stand-ins as their originals: one character for
-    // one position, so the colour runs below fit the text as it stands.
+    // Line breaks as "\n", stand-ins as their originals and no soft breaks:
+    // the pieces a long line is held in are no part of what is restored.
     content.text = StandInCharacters::text(doc, 0, INT_MAX, u"\n");
+    if (!m_softBreaks.isEmpty())
+        content.text = SoftBreaks::withoutSeparators(content.text, softSeparators(0, INT_MAX));
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        const int shift = m_softBreaks.before(block.blockNumber());
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const SyntaxColor colour = syntaxColourOf(fragment.charFormat());
             if (colour == SyntaxColor::Default)
                 continue;
+            const qsizetype start = fragment.position() - shift;
             if (!content.colours.isEmpty() && content.colours.last().colour == colour
-                && content.colours.last().start + content.colours.last().length == fragment.position())
+                && content.colours.last().start + content.colours.last().length == start)
                 content.colours.last().length += fragment.length();
             else
-                content.colours.append({fragment.position(), fragment.length(), colour});
+                content.colours.append({start, fragment.length(), colour});
         }
     }
-    if (m_linkMarks)
-        content.linkMarks = m_linkMarks->ranges();
+    if (m_linkMarks) {
+        for (const TextRange &mark : m_linkMarks->ranges()) {
+            const qsizetype start = scanPosition(int(mark.start));
+            content.linkMarks.append({start, scanPosition(int(mark.end())) - start});
+        }
+    }
     return content;
 }
 
@@ -544,6 +687,11 @@ private:
 };
 } // namespace
 
+qsizetype RichTextBox1::scanPosition(int position) const
+{
+    return qsizetype(position) - m_softBreaks.before(document()->findBlock(position).blockNumber());
+}
+
 void RichTextBox1::setFormattedContent(RestorePoint::Snapshot content)
 {
     RestorePoint::Snapshot before = formattedContent();
@@ -563,15 +711,20 @@ void RichTextBox1::replaceContent(RestorePoint::Snapshot content)
         cursor.removeSelectedText();
         cursor.setCharFormat(QTextCharFormat());
         StandInCharacters::insert(cursor, content.text, QTextCharFormat());
+        // Long lines are cut into pieces again, within the same swap.
+        m_changedFrom = 0;
+        m_changedTo = doc->characterCount();
+        rebalance();
     });
     content.text = QString();
-    applyColourRuns(content.colours);
+    applyScannedColourRuns(content.colours);
     if (m_linkMarks)
         m_linkMarks->clear();
     if (!content.linkMarks.isEmpty()) {
         if (!m_linkMarks)
             m_linkMarks = new LinkMarks(doc);
-        m_linkMarks->add(content.linkMarks);
+        // From positions of the text without soft breaks to those of the pieces.
+        m_linkMarks->add(SoftBreaks::withSeparators(content.linkMarks, softSeparators(0, INT_MAX)));
     }
     QTextCursor end(doc);
     end.movePosition(QTextCursor::End);
@@ -580,12 +733,25 @@ void RichTextBox1::replaceContent(RestorePoint::Snapshot content)
 
 int RichTextBox1::lineOfCaret() const
 {
-    return textCursor().blockNumber();
+    return m_softBreaks.lineOfBlock(textCursor().blockNumber());
 }
 
 QString RichTextBox1::lineText(int line) const
 {
-    return document()->findBlockByNumber(line).text().left(255);
+    constexpr int Wanted = 255;
+    const QTextBlock first = firstBlockOfLine(line);
+    if (!first.isValid())
+        return QString();
+    // Only the pieces that hold the first characters of the line are read.
+    QTextBlock last = first;
+    int length = first.length() - 1;
+    while (length < Wanted && SoftBreaks::continuesLine(last.next())) {
+        last = last.next();
+        length += last.length() - 1;
+    }
+    const int from = first.position();
+    const int to = last.position() + last.length() - 1;
+    return StandInCharacters::text(document(), from, to, u"", softSeparators(from, to)).left(Wanted);
 }
 
 QPoint RichTextBox1::caretPosition() const
@@ -627,6 +793,7 @@ void RichTextBox1::selectCharacterAt(int position)
 void RichTextBox1::Undo()
 {
     undo();
+    forgetChanges();
 }
 
 void RichTextBox1::SendKeys(const QString &keys)
@@ -685,15 +852,55 @@ void RichTextBox1::keyPressEvent(QKeyEvent *event)
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !isReadOnly()
         && !(event->modifiers() & Qt::AltModifier)) {
         // Every Enter is a real line break (CR LF in the file); Qt would make
-        // Shift+Enter a soft break that no file format knows.
+        // Shift+Enter a soft break that no file format knows. The new line
+        // never takes over the mark of a piece that continues a long one.
+        forgetChanges();
         QTextCursor cursor = textCursor();
-        cursor.insertBlock();
+        cursor.insertBlock(SoftBreaks::unmarked(cursor.blockFormat()), cursor.charFormat());
         setTextCursor(cursor);
+        rebalance();
         ensureCursorVisible();
         event->accept();
         return;
     }
+    forgetChanges();
+    stepOverSoftBreak(event);
+    const int before = textCursor().position();
     QPlainTextEdit::keyPressEvent(event);
+    const int after = textCursor().position();
+    // A step across a soft break moves the caret between two places of the
+    // same offset; the key meant one character, so it goes once more.
+    if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) && after != before
+        && offsetFromPosition(after) == offsetFromPosition(before))
+        QPlainTextEdit::keyPressEvent(event);
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
+        forgetChanges(); // the history already holds the pieces as they were
+    else
+        rebalance();
+}
+
+void RichTextBox1::stepOverSoftBreak(QKeyEvent *event)
+{
+    // Backspace at the head of a piece, or Delete at its end, would take
+    // away the soft break (no character) instead of the character beyond it.
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection())
+        return;
+    const bool backward = event->key() == Qt::Key_Backspace;
+    const bool forward = event->key() == Qt::Key_Delete;
+    if (!backward && !forward)
+        return;
+    bool moved = false;
+    while (backward && cursor.atBlockStart() && SoftBreaks::continuesLine(cursor.block())) {
+        cursor.setPosition(cursor.position() - 1);
+        moved = true;
+    }
+    while (forward && cursor.atBlockEnd() && SoftBreaks::continuesLine(cursor.block().next())) {
+        cursor.setPosition(cursor.position() + 1);
+        moved = true;
+    }
+    if (moved)
+        setTextCursor(cursor);
 }
 
 void RichTextBox1::mouseReleaseEvent(QMouseEvent *event)
@@ -730,5 +937,7 @@ void RichTextBox1::dropEvent(QDropEvent *event)
         emit FilesDropped(paths);
         return;
     }
+    forgetChanges();
     QPlainTextEdit::dropEvent(event);
+    rebalance();
 }

@@ -3,6 +3,7 @@
 #include "checks/restorepoint.h"
 #include "checks/textrange.h"
 #include "document/deferredcolouring.h"
+#include "document/softbreaks.h"
 #include "generators/sourceedit.h"
 #include "shared/syntaxcolor.h"
 
@@ -17,7 +18,9 @@ class QPrinter;
 
 // The source edit control. Every position, length and text it hands out counts
 // a line break as two characters (CR LF), whatever Qt holds inside (one
-// separator per block). The mapping between the two is O(log n).
+// separator per block). A very long line is held as several blocks joined by
+// soft breaks, which count as nothing at all. The mapping between the two is
+// O(log n).
 class RichTextBox1 : public QPlainTextEdit
 {
     Q_OBJECT
@@ -74,6 +77,12 @@ public:
     // and not a change of the content. A large page gets the part in view at
     // once and the rest while the program is idle, and always before any edit.
     void applyColourRuns(const ColourRuns &runs);
+    // The text the colour scanner reads: the document's raw text (one
+    // separator per line break) without the soft breaks.
+    QString scanText() const;
+    // Colours the whole text from runs in positions of scanText(), as
+    // applyColourRuns() does.
+    void applyScannedColourRuns(const ColourRuns &runs);
     // Writes whatever colour is still waiting.
     void finishColouring();
     bool colouringPending() const { return m_colouring.pending(); }
@@ -115,6 +124,10 @@ public:
     // Offset (CR LF counted twice) <-> Qt position.
     int positionFromOffset(qsizetype offset) const;
     qsizetype offsetFromPosition(int position) const;
+    // The text between two offsets, line breaks as CR LF.
+    QString textBetween(qsizetype from, qsizetype to) const;
+    // How many soft breaks hold the long lines in pieces.
+    int softBreakCount() const { return m_softBreaks.count(); }
 
 signals:
     // After every change of the content, by the user or the program.
@@ -145,6 +158,18 @@ private:
     void syncTypingFormat();
     void colourIdleChunk();
     void onContentsChange(int position, int removed, int added);
+    // The first offset of a block: its position plus one for each real line
+    // break before it, less one for each soft break.
+    qsizetype blockOffset(int blockNumber, int position) const;
+    QTextBlock firstBlockOfLine(int line) const;
+    std::vector<int> softSeparators(int from, int to) const;
+    // A Qt position in the text without soft breaks.
+    qsizetype scanPosition(int position) const;
+    // Cuts the changed blocks that grew too long and joins tiny neighbours,
+    // as part of the edit that made them.
+    void rebalance();
+    void forgetChanges() { m_changedFrom = -1; }
+    void stepOverSoftBreak(QKeyEvent *event);
 
     mutable QString m_textCache;
     mutable bool m_textValid = false;
@@ -154,5 +179,11 @@ private:
     bool m_formatting = false;
     // A typing colour was set at the caret since it last moved.
     bool m_typingColourSet = false;
+    SoftBreaks m_softBreaks;
+    // Positions changed since the last rebalance; -1 when none.
+    int m_changedFrom = -1;
+    int m_changedTo = -1;
+    // Set while long lines are cut or joined, which is no change of the content.
+    bool m_rebalancing = false;
     LinkMarks *m_linkMarks = nullptr; // made by the first mark
 };

@@ -1,5 +1,7 @@
 #include "document/standincharacters.h"
 
+#include "document/softbreaks.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -72,40 +74,96 @@ void StandInCharacters::insert(QTextCursor &cursor, const QString &text, const Q
 {
     QTextCharFormat plain = format;
     unmark(plain);
-    if (!containsSplitting(text)) {
+    // A line break typed into an ordinary line is Qt's own insertion, in
+    // one pass; into a piece of a long line, the new block must not take
+    // over the piece's mark.
+    const QTextBlock target = cursor.document()->findBlock(cursor.selectionStart());
+    if (!containsSplitting(text) && !SoftBreaks::continuesLine(target)) {
         cursor.insertText(text, plain);
         return;
     }
+    // The selection goes even when nothing comes in its place.
+    if (cursor.hasSelection())
+        cursor.removeSelectedText();
+    // Qt gives a block made by a "\n" in the text the format of the block it
+    // was split from, soft-break mark and all; each break goes in on its own.
+    auto insertLine = [&](QStringView line) {
+        if (!containsSplitting(line)) {
+            if (!line.isEmpty())
+                cursor.insertText(line.toString(), plain);
+            return;
+        }
+        qsizetype start = 0;
+        for (qsizetype i = 0; i <= line.size(); ++i) {
+            if (i < line.size() && !isSplitting(line.at(i)))
+                continue;
+            if (i > start)
+                cursor.insertText(line.mid(start, i - start).toString(), plain);
+            if (i < line.size())
+                cursor.insertText(QString(QChar(StandIn)), marked(plain, line.at(i)));
+            start = i + 1;
+        }
+    };
     qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && !isSplitting(text.at(i)))
-            continue;
-        if (i > start)
-            cursor.insertText(text.mid(start, i - start), plain);
-        if (i < text.size())
-            cursor.insertText(QString(QChar(StandIn)), marked(plain, text.at(i)));
+    for (qsizetype i = text.indexOf(QLatin1Char('\n')); i >= 0; i = text.indexOf(QLatin1Char('\n'), start)) {
+        insertLine(QStringView(text).mid(start, i - start));
+        cursor.insertBlock(SoftBreaks::unmarked(cursor.blockFormat()), plain);
         start = i + 1;
     }
+    insertLine(QStringView(text).mid(start));
 }
 
-void StandInCharacters::setContent(QTextDocument *document, const QString &text)
+std::vector<int> StandInCharacters::setContent(QTextDocument *document, const QString &text,
+                                              const std::vector<qsizetype> &softCuts)
 {
-    if (!containsSplitting(text)) {
+    std::vector<int> continuations;
+    if (!containsSplitting(text) && softCuts.empty()) {
         document->setPlainText(text);
-        return;
+        return continuations;
     }
-    QString held = text;
+    QString held;
+    held.reserve(text.size() + qsizetype(softCuts.size()));
     std::vector<std::pair<int, QChar>> originals;
-    for (qsizetype i = 0; i < held.size(); ++i) {
-        if (isSplitting(held.at(i))) {
-            originals.emplace_back(int(i), held.at(i));
-            held[i] = QChar(StandIn);
+    int blockNumber = 0;
+    if (!containsSplitting(text)) {
+        // Whole stretches between the cuts: a large page goes in at copying speed.
+        qsizetype start = 0;
+        for (const qsizetype cut : softCuts) {
+            const QStringView stretch = QStringView(text).mid(start, cut - start);
+            blockNumber += int(stretch.count(QLatin1Char('\n')));
+            held.append(stretch);
+            held.append(QLatin1Char('\n'));
+            continuations.push_back(++blockNumber);
+            start = cut;
+        }
+        held.append(QStringView(text).mid(start));
+    } else {
+        size_t nextCut = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (nextCut < softCuts.size() && softCuts[nextCut] == i) {
+                held.append(QLatin1Char('\n'));
+                continuations.push_back(++blockNumber);
+                ++nextCut;
+            }
+            const QChar ch = text.at(i);
+            if (ch == QLatin1Char('\n')) {
+                ++blockNumber;
+                held.append(ch);
+            } else if (isSplitting(ch)) {
+                originals.emplace_back(int(held.size()), ch);
+                held.append(QChar(StandIn));
+            } else {
+                held.append(ch);
+            }
         }
     }
     document->setPlainText(held);
     // Loading is no step the user could undo; the history is empty here anyway.
     document->setUndoRedoEnabled(false);
     QTextCursor cursor(document);
+    // One edit: the layout hears of one change instead of laying out each
+    // marked block on its own.
+    cursor.beginEditBlock();
     for (const auto &[position, original] : originals) {
         cursor.setPosition(position);
         cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
@@ -113,10 +171,17 @@ void StandInCharacters::setContent(QTextDocument *document, const QString &text)
         format.setProperty(MarkProperty, int(original.unicode()));
         cursor.mergeCharFormat(format);
     }
+    for (const int number : continuations) {
+        cursor.setPosition(document->findBlockByNumber(number).position());
+        cursor.setBlockFormat(SoftBreaks::marked(cursor.blockFormat()));
+    }
+    cursor.endEditBlock();
     document->setUndoRedoEnabled(true);
+    return continuations;
 }
 
-QString StandInCharacters::text(const QTextDocument *document, int from, int to, QStringView lineBreak)
+QString StandInCharacters::text(const QTextDocument *document, int from, int to, QStringView lineBreak,
+                                const std::vector<int> &softSeparators)
 {
     QString raw;
     if (from <= 0 && to >= document->characterCount() - 1) {
@@ -136,10 +201,13 @@ QString StandInCharacters::text(const QTextDocument *document, int from, int to,
     QString out;
     out.reserve(raw.size() + raw.count(QChar::ParagraphSeparator) * (lineBreak.size() - 1));
     size_t next = 0;
+    size_t nextSoft = 0;
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const QChar ch = raw.at(i);
         if (next < standIns.size() && standIns[next].first == from + i) {
             out.append(standIns[next++].second);
+        } else if (nextSoft < softSeparators.size() && softSeparators[nextSoft] == from + i) {
+            ++nextSoft; // a soft break is no character of the text
         } else if (ch == QChar::ParagraphSeparator) {
             out.append(lineBreak);
         } else {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <vector>
+
 class QTextCharFormat;
 class QTextCursor;
 class QTextDocument;
@@ -21,13 +23,20 @@ public:
     static bool containsSplitting(QStringView text);
 
     // Inserts text with "\n" line breaks at the cursor in `format`, holding the
-    // splitting characters as marked stand-ins.
+    // splitting characters as marked stand-ins. Each line break starts a line
+    // of its own, never the continuation of a long one.
     static void insert(QTextCursor &cursor, const QString &text, const QTextCharFormat &format);
-    // Replaces the whole content; not an undoable step.
-    static void setContent(QTextDocument *document, const QString &text);
+    // Replaces the whole content (with "\n" line breaks); not an undoable
+    // step. A soft break goes in at each of `softCuts` (ascending positions of
+    // the text, none at a line break); gives the numbers of the blocks that
+    // continue a line.
+    static std::vector<int> setContent(QTextDocument *document, const QString &text,
+                                       const std::vector<qsizetype> &softCuts = {});
     // The text between two positions with each line break written as
-    // `lineBreak` and every marked stand-in given back as its original.
-    static QString text(const QTextDocument *document, int from, int to, QStringView lineBreak);
+    // `lineBreak`, the separators at `softSeparators` (ascending positions)
+    // left out and every marked stand-in given back as its original.
+    static QString text(const QTextDocument *document, int from, int to, QStringView lineBreak,
+                        const std::vector<int> &softSeparators = {});
 
     // False when no character of the document was ever marked; cheap.
     static bool mayHoldMarks(const QTextDocument *document);

@@ -15,21 +15,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTextCursor>
-#include <QTextDocument>
-
-namespace {
-
-// The source between two Qt positions, line breaks as CR LF.
-QString sourceText(const RichTextBox1 *source, int from, int to)
-{
-    QTextCursor cursor(source->document());
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    return cursor.selectedText().replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-}
-
-} // namespace
 
 AttributeCompletion::AttributeCompletion(Form1 *form)
     : QObject(form)
@@ -50,11 +35,8 @@ void AttributeCompletion::TagNameFind()
     // Only the stretch around the caret is read, however large the document:
     // the "<" lies at most LookBack characters back, and a tag name never runs
     // that far past the caret.
-    const int from = source->positionFromOffset(caret - TagNameScan::LookBack);
-    const int at = source->positionFromOffset(caret);
-    const int to = source->positionFromOffset(caret + TagNameScan::LookBack);
-    const QString before = sourceText(source, from, at).right(TagNameScan::LookBack);
-    const QString after = sourceText(source, at, to);
+    const QString before = source->textBetween(caret - TagNameScan::LookBack, caret).right(TagNameScan::LookBack);
+    const QString after = source->textBetween(caret, caret + TagNameScan::LookBack);
     const std::optional<QString> name = TagNameScan::find(before + after, before.size());
     if (!name) {
         m_form->TagBegin = 0;
@@ -113,8 +95,8 @@ void AttributeCompletion::onSourceBlank(bool *swallow)
         bool inTag = colour == SyntaxPalette::toQColor(SyntaxColor::Blue)
                      || colour == SyntaxPalette::toQColor(SyntaxColor::Purple);
         if (!inTag && colour == SyntaxPalette::toQColor(SyntaxColor::Green)) {
-            const int caret = source->textCursor().position();
-            inTag = caret > 0 && source->document()->characterAt(caret - 1) == QLatin1Char('"');
+            const qsizetype caret = source->offsetFromPosition(source->textCursor().position());
+            inTag = caret > 0 && source->characterAt(caret - 1) == QLatin1Char('"');
         }
         if (inTag) {
             m_form->TagBegin = 1;

@@ -1,0 +1,41 @@
+#include "document/linecuts.h"
+
+namespace {
+
+bool pleasantBefore(QChar ch)
+{
+    return ch == QLatin1Char('>') || ch == QLatin1Char(' ') || ch == QLatin1Char('\t') || ch.unicode() == 0x3000;
+}
+
+bool splitsPair(QStringView text, qsizetype at)
+{
+    return at > 0 && at < text.size() && text.at(at - 1).isHighSurrogate() && text.at(at).isLowSurrogate();
+}
+
+} // namespace
+
+qsizetype LineCuts::nextCut(QStringView text, qsizetype from, qsizetype target)
+{
+    target = qMax<qsizetype>(2, target);
+    if (text.size() - from <= target)
+        return text.size();
+    const qsizetype latest = from + target;
+    const qsizetype earliest = from + target / 2;
+    for (qsizetype at = latest; at > earliest; --at) {
+        if (pleasantBefore(text.at(at - 1)))
+            return at;
+    }
+    // No place a reader would choose: cut hard, but never between the halves
+    // of one character.
+    return splitsPair(text, latest) ? latest - 1 : latest;
+}
+
+QList<qsizetype> LineCuts::cuts(QStringView text, qsizetype limit, qsizetype target)
+{
+    QList<qsizetype> found;
+    if (text.size() <= limit)
+        return found;
+    for (qsizetype at = nextCut(text, 0, target); at < text.size(); at = nextCut(text, at, target))
+        found.append(at);
+    return found;
+}

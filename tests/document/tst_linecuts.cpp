@@ -1,0 +1,72 @@
+#include "document/linecuts.h"
+
+#include <QTest>
+
+class TestLineCuts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void piecesStayWholeAndBounded_data();
+    void piecesStayWholeAndBounded();
+    void cutFallsAfterTheLastPleasantPlace_data();
+    void cutFallsAfterTheLastPleasantPlace();
+};
+
+void TestLineCuts::piecesStayWholeAndBounded_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("target");
+    const QString astral = QString::fromUcs4(U"\U0002000B");
+    QTest::newRow("<p>abc</p> x 100, cut near 30") << QStringLiteral("<p>abc</p>").repeated(100) << 40 << 30;
+    QTest::newRow("aaaa... no blank, no >, hard cuts") << QStringLiteral("a").repeated(1000) << 100 << 64;
+    QTest::newRow("𠀋𠀋𠀋... every hard cut would split a pair") << astral.repeated(500) << 100 << 63;
+    QTest::newRow("a𠀋a𠀋... pairs at odd places") << (QStringLiteral("a") + astral).repeated(400) << 100 << 50;
+    QTest::newRow("日本語　全角空白") << QStringLiteral("日本語の文章　").repeated(300) << 500 << 200;
+    QTest::newRow("exactly the limit: one piece") << QStringLiteral("x").repeated(100) << 100 << 50;
+    QTest::newRow("one past the limit: cut") << QStringLiteral("x").repeated(101) << 100 << 50;
+}
+
+void TestLineCuts::piecesStayWholeAndBounded()
+{
+    QFETCH(QString, text);
+    QFETCH(int, limit);
+    QFETCH(int, target);
+    const QList<qsizetype> cuts = LineCuts::cuts(text, limit, target);
+    QCOMPARE(cuts.isEmpty(), text.size() <= limit);
+    qsizetype previous = 0;
+    for (const qsizetype cut : cuts) {
+        QVERIFY2(cut > previous, "cuts ascend and make no empty piece");
+        QVERIFY2(cut - previous <= target, qPrintable(QStringLiteral("piece of %1").arg(cut - previous)));
+        QVERIFY(cut < text.size());
+        QVERIFY2(!(text.at(cut - 1).isHighSurrogate() && text.at(cut).isLowSurrogate()), "a pair was split");
+        previous = cut;
+    }
+    QVERIFY(text.size() - previous <= target || cuts.isEmpty());
+}
+
+void TestLineCuts::cutFallsAfterTheLastPleasantPlace_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<int>("cut");
+    QTest::newRow("<b>|xxxx... cut after the > in the second half")
+        << QStringLiteral("xxxxxxx<b>xxxxxxxxxxxxxxxxxxxxxxxxx") << 16 << 10;
+    QTest::newRow("xx xx|... the last blank wins") << QStringLiteral("xxxxxx x xxxxxxxxxxxxxxxxxxxxxxxxx") << 16 << 9;
+    QTest::newRow(">xxxxxxx... a > in the first half is too early") << QStringLiteral("x>xxxxxxxxxxxxxxxxxxxxxxxxxxxx") << 16 << 16;
+    QTest::newRow("xxx|𠀋 hard cut before a pair") << QStringLiteral("xxxxxxxxxxxxxxx") + QString::fromUcs4(U"\U0002000B") + QStringLiteral("xxxxxxxxxxxxxxx")
+                                             << 16 << 15;
+    QTest::newRow("short rest: the end of the text") << QStringLiteral("xxxx") << 16 << 4;
+}
+
+void TestLineCuts::cutFallsAfterTheLastPleasantPlace()
+{
+    QFETCH(QString, text);
+    QFETCH(int, target);
+    QFETCH(int, cut);
+    QCOMPARE(LineCuts::nextCut(text, 0, target), qsizetype(cut));
+}
+
+QTEST_GUILESS_MAIN(TestLineCuts)
+#include "tst_linecuts.moc"
