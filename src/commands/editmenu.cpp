@@ -46,7 +46,8 @@ EditMenu::EditMenu(Form1 *form, QMenu *menu)
     , m_form(form)
     , m_menu(menu)
 {
-    MenuItem::add(menu, "IDM_TAG_REEDIT", QStringLiteral("タグ再編集(&E)"), QKeySequence(Qt::Key_F1));
+    connect(MenuItem::add(menu, "IDM_TAG_REEDIT", QStringLiteral("タグ再編集(&E)"), QKeySequence(Qt::Key_F1)),
+            &QAction::triggered, form, &Form1::IDM_TAG_REEDIT);
     connect(MenuItem::add(menu, "IDM_UNDO", QStringLiteral("取り消し(&Z)")), &QAction::triggered, this,
             [this] { source()->Undo(); });
     menu->addSeparator();

@@ -9,6 +9,7 @@
 #include "commands/editmenu.h"
 #include "commands/pageskeleton.h"
 #include "commands/tagcommands.h"
+#include "commands/tagreeditcommand.h"
 #include "commands/textreplace.h"
 #include "editing/editorkeys.h"
 #include "commands/form2.h"
@@ -578,3 +579,4 @@ void Form1::IDM_WebSafe() { showDialog<Form7>(); }
 void Form1::IDM_ADD_TABLE() { showDialog<TableSet>(); }
 void Form1::IDM_ADD_IMG() { showDialog<ImgTagCfg>(); }
 void Form1::IDM_MAKE_GRADATION() { showDialog<GradationCfg>(); }
+void Form1::IDM_TAG_REEDIT() { TagReeditCommand::run(this); }

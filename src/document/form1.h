@@ -143,6 +143,9 @@ public slots:
     void add_a_tag();
     void add_br_tag();
 
+    // The image, page settings or table dialog for the selected tag.
+    void IDM_TAG_REEDIT();
+
     // The page settings and page colour scheme dialogs on this window; public
     // so that the tag re-edit can open the page settings.
     void ShowSiteCfg();
