@@ -2,6 +2,8 @@
 
 #include "colours/palette94.h"
 
+#include <cmath>
+
 quint32 PaletteSwatch::shownColour(bool simulate) const
 {
     return (simulate ? simulated : colour) & 0xFFFFFFu;
@@ -54,5 +56,19 @@ PaletteSwatch PaletteSwatch::named(int column, const char *name, quint32 colour,
     s.column = column - 1;
     for (const char *white : whiteCaptions)
         s.whiteCaption = s.whiteCaption || s.name == QLatin1String(white);
+    s.whiteCaption = s.whiteCaption || tooDarkForBlack(colour) || tooDarkForBlack(simulated);
     return s;
+}
+
+bool PaletteSwatch::tooDarkForBlack(quint32 colour)
+{
+    // The relative luminance of the colour as the sRGB standard weighs it;
+    // black writing on it has a contrast of (L + 0.05) / 0.05.
+    const auto linear = [](quint32 byte) {
+        const double v = byte / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const double luminance = 0.2126 * linear((colour >> 16) & 0xFF) + 0.7152 * linear((colour >> 8) & 0xFF)
+        + 0.0722 * linear(colour & 0xFF);
+    return (luminance + 0.05) / 0.05 < 3.0;
 }

@@ -38,9 +38,14 @@ struct PaletteSwatch {
 
     // A swatch of a named palette (column counted from 1), captioned with its
     // name but for the one name too long for its swatch; whiteCaptions lists
-    // the names written in white.
+    // the names written in white, to which any swatch too dark for black
+    // writing is added.
     static PaletteSwatch named(int column, const char *name, quint32 colour, quint32 simulated,
                                std::initializer_list<const char *> whiteCaptions);
+    // Black writing on this colour (0xRRGGBB) is too faint to read: its
+    // contrast is below 3 : 1. Such swatches are captioned in white.
+    static bool tooDarkForBlack(quint32 colour);
+
     // The two named palettes start at the same place in their dialogs.
     static constexpr int kNamedFirstLeft = 150;
     static constexpr int kNamedFirstTop = 525;

@@ -3,6 +3,7 @@
 #include "colours/w3cpalette.h"
 #include "shared/twips.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -53,18 +54,43 @@ QSize SwatchGrid::sizeHint() const
     return QSize(all.right() + 1, all.bottom() + 1);
 }
 
+namespace {
+// The caption starts this far into its swatch and keeps this far from its end.
+constexpr int kCaptionLeft = 2;
+constexpr int kCaptionRight = 1;
+} // namespace
+
+QFont SwatchGrid::captionFont() const
+{
+    QFont captionFont = font();
+    captionFont.setPixelSize(std::max(8, Twips::toPixels(PaletteSwatch::kHeight, this) - 2));
+    return captionFont;
+}
+
+qreal SwatchGrid::captionSqueeze(int index) const
+{
+    const qreal room = swatchRect(index).width() - kCaptionLeft - kCaptionRight;
+    const qreal width = QFontMetricsF(captionFont()).horizontalAdvance(m_swatches.at(index).caption);
+    return width <= room ? 1.0 : room / width;
+}
+
 void SwatchGrid::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    QFont font = painter.font();
-    font.setPixelSize(std::max(8, Twips::toPixels(PaletteSwatch::kHeight, this) - 2));
-    painter.setFont(font);
+    painter.setFont(captionFont());
     for (int i = 0; i < m_swatches.size(); ++i) {
         const PaletteSwatch &swatch = m_swatches.at(i);
         const QRect rect = swatchRect(i);
         painter.fillRect(rect, QColor::fromRgb(swatch.shownColour(m_simulate)));
         painter.setPen(swatch.whiteCaption ? Qt::white : Qt::black);
-        painter.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, swatch.caption);
+        // A name longer than its swatch is written narrower, never cut.
+        const qreal squeeze = captionSqueeze(i);
+        painter.save();
+        painter.translate(rect.left() + kCaptionLeft, rect.top());
+        painter.scale(squeeze, 1.0);
+        painter.drawText(QRectF(0, 0, (rect.width() - kCaptionLeft) / squeeze, rect.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, swatch.caption);
+        painter.restore();
         if (swatch.crossMark) {
             const int side = Twips::toPixels(W3cPalette::kCrossMarkSize, this);
             const QRect mark(Twips::toPixels(W3cPalette::crossMarkLeft(swatch) - m_origin.x(), this), rect.top(), side,

@@ -2,6 +2,7 @@
 
 #include "colours/paletteswatch.h"
 
+#include <QFont>
 #include <QRect>
 #include <QVector>
 #include <QWidget>
@@ -23,6 +24,11 @@ public:
 
     // Where a swatch lies in the widget, in pixels.
     QRect swatchRect(int index) const;
+    // The font of the captions, sized for the swatches' height.
+    QFont captionFont() const;
+    // How much a swatch's caption is narrowed so that it fits its swatch
+    // whole: 1 when it fits as it is.
+    qreal captionSqueeze(int index) const;
     // The swatch of that name, or -1.
     int indexOf(const QString &name) const;
 

@@ -48,7 +48,9 @@ QVector<PaletteSwatch> build()
         s.column = r.column - 1;
         s.left = kFirstLeft + s.column * PaletteSwatch::kColumnStep;
         s.top = r.top;
-        s.whiteCaption = s.colour == 0x000000;
+        // White on black as designed, and on the other colours too dark to
+        // read black writing on.
+        s.whiteCaption = s.colour == 0x000000 || PaletteSwatch::tooDarkForBlack(s.colour);
         s.crossMark = r.crossMark;
         swatches << s;
     }

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,6 +33,8 @@ private slots:
     void webSafePicture_data();
     void webSafePicture();
     void clickHintFollowsTheBox();
+    void everyCaptionFitsItsSwatch_data();
+    void everyCaptionFitsItsSwatch();
     void fullColourEntry_data();
     void fullColourEntry();
     void fullColourEntryReachesTheSourceWhateverHasTheFocus();
@@ -312,6 +315,39 @@ void TestPaletteDialogs::fullColourEntryReachesTheSourceWhateverHasTheFocus()
     FrameFixture::settle();
     QCOMPARE(box->Text(), QStringLiteral("#0A0B0C"));
     QCOMPARE(elsewhere.text(), QString());
+}
+
+void TestPaletteDialogs::everyCaptionFitsItsSwatch_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("longName"); // a name too long for a swatch at the caption's size; may be empty
+    QTest::newRow("W3C 16") << "IDM_ADD_COLOR_W3C" << QString();
+    QTest::newRow("common 94") << "IDM_ADD_COLOR94" << "mediumaquamarine";
+    QTest::newRow("browsers 141") << "IDM_ADD_COLOR141" << "lightgoldenrodyellow";
+}
+
+void TestPaletteDialogs::everyCaptionFitsItsSwatch()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, longName);
+    FrameFixture f;
+    Form1 *doc = f.active();
+    const auto shown = whenShown<SwatchPaletteDialog>([&](SwatchPaletteDialog *dialog) {
+        SwatchGrid *grid = dialog->swatchGrid();
+        const QFontMetricsF metrics(grid->captionFont());
+        for (int i = 0; i < grid->swatches().size(); ++i) {
+            const PaletteSwatch &swatch = grid->swatches().at(i);
+            const qreal written = metrics.horizontalAdvance(swatch.caption) * grid->captionSqueeze(i);
+            QVERIFY2(written <= grid->swatchRect(i).width() - 2, qPrintable(swatch.caption));
+            // Narrowed only when it has to be.
+            if (metrics.horizontalAdvance(swatch.caption) <= grid->swatchRect(i).width() - 3)
+                QCOMPARE(grid->captionSqueeze(i), 1.0);
+        }
+        if (!longName.isEmpty())
+            QVERIFY(grid->captionSqueeze(grid->indexOf(longName)) < 1.0);
+    });
+    doc->menuItem(item)->trigger();
+    QVERIFY(*shown);
 }
 
 QTEST_MAIN(TestPaletteDialogs)

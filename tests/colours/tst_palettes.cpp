@@ -25,6 +25,10 @@ private slots:
     void clickText();
     void captions_data();
     void captions();
+    void blackWritingNeedsContrast_data();
+    void blackWritingNeedsContrast();
+    void noBlackCaptionOnADarkSwatch_data();
+    void noBlackCaptionOnADarkSwatch();
     void bintobin_data();
     void bintobin();
 };
@@ -253,17 +257,18 @@ void TestPalettes::captions_data()
     QTest::addColumn<QVector<PaletteSwatch>>("swatches");
     QTest::addColumn<QStringList>("white");
     QTest::addColumn<QStringList>("shortened");
-    QTest::newRow("W3C: white only on black, nothing shortened")
-        << W3cPalette::swatches() << QStringList{"black"} << QStringList();
-    QTest::newRow("browsers: ten dark blues and purples, one shortened")
+    QTest::newRow("W3C: white on black and on the four too dark for black, nothing shortened")
+        << W3cPalette::swatches() << QStringList{"black", "blue", "maroon", "navy", "purple"} << QStringList();
+    QTest::newRow("browsers: ten dark blues and purples and six dark reds, browns and greens, one shortened")
         << BrowserNamesPalette::swatches()
-        << QStringList{"black", "blue", "darkblue", "darkmagenta", "darkslateblue", "indigo",
-                       "mediumblue", "midnightblue", "navy", "purple"}
+        << QStringList{"black", "blue", "brown", "darkblue", "darkgreen", "darkmagenta", "darkred",
+                       "darkslateblue", "darkslategray", "indigo", "maroon", "mediumblue", "midnightblue", "navy",
+                       "purple", "saddlebrown"}
         << QStringList{"mediumspringgreen"};
-    QTest::newRow("common 94: the same and dimgray, one shortened")
+    QTest::newRow("common 94: the same blues, dimgray and three dark browns and greens, one shortened")
         << Palette94::swatches()
-        << QStringList{"black", "blue", "darkblue", "darkmagenta", "darkslateblue", "dimgray",
-                       "indigo", "mediumblue", "midnightblue", "navy", "purple"}
+        << QStringList{"black", "blue", "brown", "darkblue", "darkgreen", "darkmagenta", "darkslateblue",
+                       "dimgray", "indigo", "mediumblue", "midnightblue", "navy", "purple", "saddlebrown"}
         << QStringList{"mediumspringgreen"};
 }
 
@@ -285,6 +290,45 @@ void TestPalettes::captions()
     whiteFound.sort();
     QCOMPARE(whiteFound, white);
     QCOMPARE(shortenedFound, shortened);
+}
+
+void TestPalettes::blackWritingNeedsContrast_data()
+{
+    QTest::addColumn<quint32>("colour");
+    QTest::addColumn<bool>("tooDark");
+    QTest::newRow("black") << quint32(0x000000) << true;
+    QTest::newRow("navy") << quint32(0x000080) << true;
+    QTest::newRow("pure blue: bright to the eye in name only") << quint32(0x0000FF) << true;
+    QTest::newRow("saddlebrown, just under the line") << quint32(0x8B4513) << true;
+    QTest::newRow("pure red reads black well enough") << quint32(0xFF0000) << false;
+    QTest::newRow("gray") << quint32(0x808080) << false;
+    QTest::newRow("dimgray: darker, still above the line") << quint32(0x696969) << false;
+    QTest::newRow("white") << quint32(0xFFFFFF) << false;
+    QTest::newRow("bits above the colour are no colour") << quint32(0xFF000080) << true;
+}
+
+void TestPalettes::blackWritingNeedsContrast()
+{
+    QFETCH(quint32, colour);
+    QFETCH(bool, tooDark);
+    QCOMPARE(PaletteSwatch::tooDarkForBlack(colour), tooDark);
+}
+
+void TestPalettes::noBlackCaptionOnADarkSwatch_data()
+{
+    QTest::addColumn<QVector<PaletteSwatch>>("swatches");
+    QTest::newRow("W3C") << W3cPalette::swatches();
+    QTest::newRow("browsers") << BrowserNamesPalette::swatches();
+    QTest::newRow("common 94") << Palette94::swatches();
+}
+
+void TestPalettes::noBlackCaptionOnADarkSwatch()
+{
+    QFETCH(QVector<PaletteSwatch>, swatches);
+    for (const PaletteSwatch &swatch : swatches)
+        for (const bool simulate : {false, true})
+            QVERIFY2(swatch.whiteCaption || !PaletteSwatch::tooDarkForBlack(swatch.shownColour(simulate)),
+                     qPrintable(swatch.name));
 }
 
 void TestPalettes::bintobin_data()
