@@ -1,9 +1,7 @@
 #include "generators/generatordialog.h"
 
 #include "document/form1.h"
-#include "document/richtextbox1.h"
-#include "shared/module1.h"
-#include "shared/targetlookup.h"
+#include "shared/dialogtarget.h"
 
 #include <QPushButton>
 
@@ -12,8 +10,7 @@ GeneratorDialog::GeneratorDialog(QWidget *parent, const QString &caption)
 {
     setWindowTitle(caption);
     setModal(true);
-    m_target = TargetLookup::fromTargetKey();
-    Module1::TargetForm = m_target.data();
+    m_target = DialogTarget::find();
 }
 
 void GeneratorDialog::setReturnButton(QPushButton *button)
@@ -29,11 +26,5 @@ void GeneratorDialog::done(int result)
 {
     QDialog::done(result);
     // The keyboard goes back to the source, whichever button closed us.
-    Form1 *form = target();
-    if (!form || !form->richTextBox1()->isVisible())
-        return;
-    // Not every window manager hands activation back to the window the
-    // dialog came from; without it the keys would go nowhere.
-    form->window()->activateWindow();
-    form->richTextBox1()->setFocus();
+    DialogTarget::returnFocus(target());
 }

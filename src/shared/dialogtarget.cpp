@@ -9,6 +9,11 @@
 Form1 *DialogTarget::attach(QWidget *dialog)
 {
     FormRegistry::add(dialog);
+    return find();
+}
+
+Form1 *DialogTarget::find()
+{
     Form1 *target = TargetLookup::fromTargetKey();
     Module1::TargetForm = target;
     return target;
@@ -16,6 +21,10 @@ Form1 *DialogTarget::attach(QWidget *dialog)
 
 void DialogTarget::returnFocus(Form1 *target)
 {
-    if (target && target->richTextBox1()->isVisible())
-        target->richTextBox1()->setFocus();
+    if (!target || !target->richTextBox1()->isVisible())
+        return;
+    // Not every window manager hands activation back to the window the
+    // dialog came from; without it the keys would go nowhere.
+    target->window()->activateWindow();
+    target->richTextBox1()->setFocus();
 }
