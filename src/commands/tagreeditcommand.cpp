@@ -23,12 +23,9 @@ void TagReeditCommand::run(Form1 *form)
         if (plan.table && window)
             reeditTable(window);
     }
-    // Not every dialog hands the keyboard back, and not every window manager
-    // gives activation back to the window the dialogs came from.
-    if (window && window->richTextBox1()->isVisible()) {
-        window->window()->activateWindow();
+    // A message box hands the keyboard back to no one in particular.
+    if (window)
         DialogTarget::returnFocus(window);
-    }
 }
 
 void TagReeditCommand::reeditTable(Form1 *form)
