@@ -6,11 +6,13 @@
 #include "frame/tabbar.h"
 #include "frame/tvofuncs.h"
 #include "shared/formregistry.h"
+#include "shared/twips.h"
 
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -29,6 +31,8 @@ private slots:
     void startsWithOneUntitledDocument();
     void commandLineInQuotesOpensTheFile();
     void styleSheetOnCommandLineIsHyperText();
+    void launcherWordsOpenWindows_data();
+    void launcherWordsOpenWindows();
     void unreadableFileLeavesNoWindow();
     void openDialogChoosesKindFromName_data();
     void openDialogChoosesKindFromName();
@@ -56,6 +60,8 @@ private slots:
     void everyWindowShowsTheProgramIcon();
     void adviceBarCloseButtonAndMenuTurnIndependently();
     void folderViewFollowsTheActiveDocument();
+    void fileListFitsTheFrame_data();
+    void fileListFitsTheFrame();
 };
 
 void TestMDIForm1::startsWithOneUntitledDocument()
@@ -106,6 +112,51 @@ void TestMDIForm1::styleSheetOnCommandLineIsHyperText()
     file.close();
     FrameFixture f(path);
     QVERIFY(f.active()->windowTitle().endsWith(QStringLiteral("  (Hyper Text)")));
+}
+
+void TestMDIForm1::launcherWordsOpenWindows_data()
+{
+    QTest::addColumn<QStringList>("words");  // "@" stands for a temporary folder
+    QTest::addColumn<QStringList>("opened"); // the documents' files, in window order
+    QTest::addColumn<int>("messages");
+    QTest::newRow("unquoted name with a blank: one window")
+        << QStringList{"@/a", "b.html"} << QStringList{"a b.html"} << 0;
+    QTest::newRow("two files from a file manager: two windows")
+        << QStringList{"@/one.html", "@/two.css"} << QStringList{"one.html", "two.css"} << 0;
+    QTest::newRow("three files, in the order given")
+        << QStringList{"@/two.css", "@/a b.html", "@/one.html"} << QStringList{"two.css", "a b.html", "one.html"} << 0;
+    QTest::newRow("one missing: one message, an untitled page")
+        << QStringList{"@/one.html", "@/nai.html"} << QStringList{""} << 1;
+}
+
+void TestMDIForm1::launcherWordsOpenWindows()
+{
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, opened);
+    QFETCH(int, messages);
+    QTemporaryDir dir;
+    for (const char *name : {"a b.html", "one.html", "two.css"}) {
+        QFile file(dir.filePath(QString::fromUtf8(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(name);
+    }
+    for (QString &word : words)
+        word.replace(QLatin1Char('@'), dir.path());
+
+    FrameFixture f(words);
+    QCOMPARE(f.seam.messages.size(), messages);
+    const QList<Form1 *> docs = f.frame->documents();
+    QStringList files;
+    for (Form1 *doc : docs) {
+        files << (doc->FPath.isEmpty() ? QString() : QFileInfo(doc->FPath).fileName());
+        if (!doc->FPath.isEmpty())
+            QCOMPARE(doc->richTextBox1()->Text(), QFileInfo(doc->FPath).fileName());
+    }
+    QCOMPARE(files, opened);
+    // Each window has its own number and tab; the last opened is in front.
+    for (int i = 0; i < docs.size(); ++i)
+        QVERIFY(docs.at(i)->windowTitle().startsWith(QStringLiteral("[%1]").arg(i + 1)));
+    QCOMPARE(f.active(), docs.last());
 }
 
 void TestMDIForm1::unreadableFileLeavesNoWindow()
@@ -632,6 +683,34 @@ void TestMDIForm1::folderViewFollowsTheActiveDocument()
     QVERIFY(f.frame->Toolbar3()->isHidden());
     QVERIFY(!f.active()->menuItem(QStringLiteral("IDM_VIEW_PROJECT"))->isChecked());
     QCOMPARE(f.frame->WorkDir, f.dir.path() + QLatin1Char('/'));
+}
+
+void TestMDIForm1::fileListFitsTheFrame_data()
+{
+    QTest::addColumn<int>("height"); // the frame's, in pixels
+    QTest::newRow("as it starts") << 720;
+    QTest::newRow("tall frame") << 1100;
+    QTest::newRow("short frame") << 560;
+}
+
+void TestMDIForm1::fileListFitsTheFrame()
+{
+    QFETCH(int, height);
+    FrameFixture f;
+    f.frame->resize(1024, height);
+    for (int i = 0; i < 5; ++i)
+        FrameFixture::settle();
+    // The list once grew the frame with every resize, past the screen and
+    // on without end; the frame keeps the height it was given.
+    QCOMPARE(f.frame->height(), height);
+    const QListWidget *list = f.frame->Toolbar3()->File1();
+    const QRect inFrame(list->mapTo(f.frame.get(), QPoint(0, 0)), list->size());
+    const QRect inPanel(list->mapTo(f.frame->Toolbar3(), QPoint(0, 0)), list->size());
+    QVERIFY2(f.frame->Toolbar3()->rect().contains(inPanel), qPrintable(QStringLiteral("%1 in %2").arg(inPanel.bottom()).arg(f.frame->Toolbar3()->height())));
+    QVERIFY(inFrame.bottom() < f.frame->Toolbar4()->mapTo(f.frame.get(), QPoint(0, 0)).y());
+    // A tall frame gives the list the room; it is not left at its first height.
+    if (height >= 1000)
+        QVERIFY2(list->height() > 2 * Twips::toPixels(4410, list), qPrintable(QString::number(list->height())));
 }
 
 QTEST_MAIN(TestMDIForm1)
