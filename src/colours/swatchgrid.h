@@ -2,6 +2,7 @@
 
 #include "colours/paletteswatch.h"
 
+#include <QFont>
 #include <QRect>
 #include <QVector>
 #include <QWidget>
@@ -25,6 +26,13 @@ public:
     QRect swatchRect(int index) const;
     // The swatch of that name, or -1.
     int indexOf(const QString &name) const;
+    // The font a swatch's caption is written in: the grid's, made smaller for
+    // a caption that would not fit inside its swatch.
+    QFont captionFont(int index) const;
+    // Where a swatch's caption is written: its swatch, less a small margin.
+    QRect captionRect(int index) const;
+    // The cross mark of a swatch that has one.
+    QRect crossMarkRect(int index) const;
 
     QSize sizeHint() const override;
 
