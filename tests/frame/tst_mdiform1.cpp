@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
@@ -610,6 +611,9 @@ void TestMDIForm1::helpOpensTheContents()
     QVERIFY(f.frame->helpWindow());
     QVERIFY(f.frame->helpWindow()->isVisible());
     QVERIFY(f.frame->helpWindow()->browser()->toPlainText().contains(QStringLiteral("目次")));
+    // The guide's pictures are shown whole, without a sideways scroll.
+    FrameFixture::settle();
+    QCOMPARE(f.frame->helpWindow()->browser()->horizontalScrollBar()->maximum(), 0);
     // A help window takes no tab and no window number.
     f.frame->IDM_NEWHTML();
     FrameFixture::settle();
