@@ -4,12 +4,14 @@
 #include "frame/folderview.h"
 #include "frame/standardtoolbar.h"
 #include "frame/tabbar.h"
+#include "frame/tabbutton.h"
 #include "frame/tvofuncs.h"
 #include "shared/formregistry.h"
 #include "shared/twips.h"
 
 #include <QAction>
 #include <QDialog>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -41,6 +43,8 @@ private slots:
     void closedNumbersAreReused();
     void tabsNameDocumentsAndShiftLeftOnClose();
     void onlyTheActiveTabIsMarked();
+    void longNamesAreCutShortOnTheirTabs_data();
+    void longNamesAreCutShortOnTheirTabs();
     void everyDocumentGetsATabBeyondTen();
     void closeAllStopsAtCancel();
     void exitAfterCancelledCloseAllDoesNothingMore();
@@ -243,6 +247,41 @@ void TestMDIForm1::tabsNameDocumentsAndShiftLeftOnClose()
     QVERIFY(!tabs->Command1(1)->isHidden());
     QVERIFY(tabs->Command1(2)->isHidden());
     QVERIFY(f.seam.messages.isEmpty()); // nothing to save, nothing asked
+}
+
+void TestMDIForm1::longNamesAreCutShortOnTheirTabs_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("short name: whole, no tip") << "a.htm" << false;
+    QTest::newRow("long name: cut with an ellipsis, whole in the tip") << "a-very-long-page-name-for-the-shop.html" << true;
+    QTest::newRow("long Japanese name") << "とても長い名前のお知らせページ.html" << true;
+}
+
+void TestMDIForm1::longNamesAreCutShortOnTheirTabs()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, cut);
+    FrameFixture f;
+    f.openFile(f.writeFile(name, "<p>"));
+    f.frame->IDM_NEWHTML(); // the named tab is not the active one...
+    FrameFixture::settle();
+    auto *named = qobject_cast<TabButton *>(f.frame->Toolbar2()->Command1(2));
+    auto *active = qobject_cast<TabButton *>(f.frame->Toolbar2()->Command1(3));
+    QVERIFY(named && active);
+    // ...nor does a cut name change the text the window's key is read from.
+    QCOMPARE(named->text(), QStringLiteral("[2]") + name + QLatin1Char(' '));
+    const QString shown = named->shownText();
+    QCOMPARE(shown.endsWith(QChar(0x2026)), cut);
+    QCOMPARE(shown == named->text(), !cut);
+    QVERIFY2(named->fontMetrics().horizontalAdvance(shown) < named->width(), qPrintable(shown));
+    QHelpEvent ask(QEvent::ToolTip, named->rect().center(), named->mapToGlobal(named->rect().center()));
+    QApplication::sendEvent(named, &ask);
+    QCOMPARE(named->toolTip(), cut ? named->text() : QString());
+    // The cut tab still brings its document forward.
+    QTest::mouseClick(named, Qt::LeftButton);
+    FrameFixture::settle();
+    QCOMPARE(f.active()->FPath, f.path(name));
 }
 
 void TestMDIForm1::onlyTheActiveTabIsMarked()
