@@ -1,4 +1,5 @@
 #include "checks/pagecheck.h"
+#include "frame/commandline.h"
 #include "frame/mdiform1.h"
 
 #include <QApplication>
@@ -8,7 +9,6 @@
 #include <QTranslator>
 
 #include <cstdio>
-#include <cstring>
 
 #include <unistd.h>
 
@@ -39,7 +39,10 @@ int runWithoutWindow(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    if (argc >= 2 && (std::strcmp(argv[1], "--check") == 0 || std::strcmp(argv[1], "--version") == 0))
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words << QString::fromLocal8Bit(argv[i]);
+    if (CommandLine::parse(words).action != CommandLine::Action::Open)
         return runWithoutWindow(argc, argv);
 
     // The preview browser's sandbox refuses to start as root; it is switched
@@ -63,6 +66,6 @@ int main(int argc, char *argv[])
 
     MDIForm1 frame;
     frame.show();
-    frame.startUp(arguments.join(QLatin1Char(' ')));
+    frame.startUp(CommandLine::pathsToOpen(arguments));
     return QApplication::exec();
 }

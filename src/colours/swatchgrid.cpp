@@ -3,7 +3,7 @@
 #include "colours/w3cpalette.h"
 #include "shared/twips.h"
 
-#include <QFontMetricsF>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -46,6 +46,38 @@ int SwatchGrid::indexOf(const QString &name) const
     return -1;
 }
 
+QRect SwatchGrid::captionRect(int index) const
+{
+    QRect rect = swatchRect(index).adjusted(2, 0, -1, 0);
+    // The cross mark covers the swatch's right end.
+    const PaletteSwatch &swatch = m_swatches.at(index);
+    if (swatch.crossMark)
+        rect.setRight(std::min(rect.right(), crossMarkRect(index).left() - 1));
+    return rect;
+}
+
+QRect SwatchGrid::crossMarkRect(int index) const
+{
+    const PaletteSwatch &swatch = m_swatches.at(index);
+    const int side = Twips::toPixels(W3cPalette::kCrossMarkSize, this);
+    return QRect(Twips::toPixels(W3cPalette::crossMarkLeft(swatch) - m_origin.x(), this), swatchRect(index).top(), side,
+                 side);
+}
+
+QFont SwatchGrid::captionFont(int index) const
+{
+    QFont font = this->font();
+    int size = std::max(8, Twips::toPixels(PaletteSwatch::kHeight, this) - 2);
+    font.setPixelSize(size);
+    // The names were measured against a narrower face than the desktop's:
+    // the longest ones ran off the right of their swatch.
+    const QString &caption = m_swatches.at(index).caption;
+    const int room = captionRect(index).width();
+    while (size > 6 && QFontMetrics(font).horizontalAdvance(caption) > room)
+        font.setPixelSize(--size);
+    return font;
+}
+
 QSize SwatchGrid::sizeHint() const
 {
     QRect all;
@@ -54,47 +86,18 @@ QSize SwatchGrid::sizeHint() const
     return QSize(all.right() + 1, all.bottom() + 1);
 }
 
-namespace {
-// The caption starts this far into its swatch and keeps this far from its end.
-constexpr int kCaptionLeft = 2;
-constexpr int kCaptionRight = 1;
-} // namespace
-
-QFont SwatchGrid::captionFont() const
-{
-    QFont captionFont = font();
-    captionFont.setPixelSize(std::max(8, Twips::toPixels(PaletteSwatch::kHeight, this) - 2));
-    return captionFont;
-}
-
-qreal SwatchGrid::captionSqueeze(int index) const
-{
-    const qreal room = swatchRect(index).width() - kCaptionLeft - kCaptionRight;
-    const qreal width = QFontMetricsF(captionFont()).horizontalAdvance(m_swatches.at(index).caption);
-    return width <= room ? 1.0 : room / width;
-}
-
 void SwatchGrid::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setFont(captionFont());
     for (int i = 0; i < m_swatches.size(); ++i) {
         const PaletteSwatch &swatch = m_swatches.at(i);
         const QRect rect = swatchRect(i);
         painter.fillRect(rect, QColor::fromRgb(swatch.shownColour(m_simulate)));
         painter.setPen(swatch.whiteCaption ? Qt::white : Qt::black);
-        // A name longer than its swatch is written narrower, never cut.
-        const qreal squeeze = captionSqueeze(i);
-        painter.save();
-        painter.translate(rect.left() + kCaptionLeft, rect.top());
-        painter.scale(squeeze, 1.0);
-        painter.drawText(QRectF(0, 0, (rect.width() - kCaptionLeft) / squeeze, rect.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, swatch.caption);
-        painter.restore();
+        painter.setFont(captionFont(i));
+        painter.drawText(captionRect(i), Qt::AlignLeft | Qt::AlignVCenter, swatch.caption);
         if (swatch.crossMark) {
-            const int side = Twips::toPixels(W3cPalette::kCrossMarkSize, this);
-            const QRect mark(Twips::toPixels(W3cPalette::crossMarkLeft(swatch) - m_origin.x(), this), rect.top(), side,
-                             side);
+            const QRect mark = crossMarkRect(i);
             painter.fillRect(mark, palette().window());
             painter.setPen(palette().windowText().color());
             painter.drawText(mark, Qt::AlignCenter, QStringLiteral("×"));

@@ -24,13 +24,15 @@ public:
 
     // Where a swatch lies in the widget, in pixels.
     QRect swatchRect(int index) const;
-    // The font of the captions, sized for the swatches' height.
-    QFont captionFont() const;
-    // How much a swatch's caption is narrowed so that it fits its swatch
-    // whole: 1 when it fits as it is.
-    qreal captionSqueeze(int index) const;
     // The swatch of that name, or -1.
     int indexOf(const QString &name) const;
+    // The font a swatch's caption is written in: the grid's, made smaller for
+    // a caption that would not fit inside its swatch.
+    QFont captionFont(int index) const;
+    // Where a swatch's caption is written: its swatch, less a small margin.
+    QRect captionRect(int index) const;
+    // The cross mark of a swatch that has one.
+    QRect crossMarkRect(int index) const;
 
     QSize sizeHint() const override;
 

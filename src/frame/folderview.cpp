@@ -81,7 +81,12 @@ FolderView::FolderView(QWidget *parent)
 
     m_file1 = new QListWidget(this);
     m_file1->setObjectName(QStringLiteral("File1"));
-    m_file1->setFixedHeight(Twips::toPixels(File1Height, this));
+    // The height rule sets the most the list may take; the panel's own room
+    // sets the least of it. A fixed height would make the frame at least as
+    // tall as the rule wants, and the rule follows the frame: each resize
+    // grew the frame again, without end.
+    setFileListMost(Twips::toPixels(File1Height, this));
+    m_file1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     connect(m_file1, &QListWidget::itemActivated, this, &FolderView::onFileActivated);
 
     auto *titleRow = new QHBoxLayout;
@@ -96,8 +101,8 @@ FolderView::FolderView(QWidget *parent)
     layout->addLayout(titleRow);
     layout->addWidget(m_drive1);
     layout->addWidget(m_dir1);
-    layout->addWidget(m_file1);
-    layout->addStretch(1);
+    layout->addWidget(m_file1, 1);
+    layout->addStretch(0);
 
     fillDrives();
     // The view starts in the program's current folder.
@@ -170,7 +175,15 @@ void FolderView::applyFrameHeight(int frameHeightPixels)
     // the frame's height back to twips would round 4750 up past the limit.
     const int threshold = Twips::toPixels(FrameHeightAboveFile1 + File1ResizeSlack, this);
     if (frameHeightPixels > threshold)
-        m_file1->setFixedHeight(frameHeightPixels - Twips::toPixels(FrameHeightAboveFile1, this));
+        setFileListMost(frameHeightPixels - Twips::toPixels(FrameHeightAboveFile1, this));
+}
+
+void FolderView::setFileListMost(int pixels)
+{
+    // Short of room the list keeps three rows, unless the rule itself wants less.
+    const int threeRows = m_file1->fontMetrics().height() * 3 + 2 * m_file1->frameWidth();
+    m_file1->setMinimumHeight(qMin(threeRows, pixels));
+    m_file1->setMaximumHeight(pixels);
 }
 
 void FolderView::fillDrives()

@@ -56,6 +56,7 @@ private:
     void moveTo(const QString &folder);
     void fillDir1();
     void fillFile1();
+    void setFileListMost(int pixels);
 
     void onDriveActivated(int index);
     void onDirActivated(QListWidgetItem *item);

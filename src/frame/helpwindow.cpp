@@ -3,6 +3,8 @@
 #include "shared/formregistry.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -18,7 +20,12 @@ HelpWindow::HelpWindow(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
-    resize(640, 560);
+    // Wide enough for the guide's pictures (760 pixels) beside the scroll
+    // bar, within the screen.
+    QSize size(820, 640);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
     FormRegistry::add(this);
 }
 

@@ -253,10 +253,15 @@ QMdiSubWindow *MDIForm1::subWindowOf(const Form1 *form) const
 
 void MDIForm1::startUp(const QString &commandLine)
 {
+    startUp(commandLine.isEmpty() ? QStringList() : QStringList{commandLine});
+}
+
+void MDIForm1::startUp(const QStringList &paths)
+{
     Module1::EditEnabled = true;
     Module1::DocNumber = 1;
-    if (!commandLine.isEmpty())
-        DragFileOpen(commandLine);
+    for (const QString &path : paths)
+        DragFileOpen(path);
     // Start-up always ends with a document: a file that could not be read
     // leaves its message and an untitled page in its place.
     if (documents().isEmpty())

@@ -35,6 +35,8 @@ public:
 
     // Start-up: the command line as one text (the arguments joined with blanks).
     void startUp(const QString &commandLine);
+    // Start-up with the paths to open, each in its own window, in order.
+    void startUp(const QStringList &paths);
 
     Form1 *CreateNewForm(const QString &loadType, const QString &docType);
     void DragFileOpen(const QString &filePath);

@@ -1,5 +1,6 @@
 #include "frame/tabbar.h"
 
+#include "frame/tabbutton.h"
 #include "shared/twips.h"
 
 #include <QHBoxLayout>
@@ -27,7 +28,7 @@ QPushButton *TabBar::Command1(int index)
 {
     while (m_buttons.size() <= index) {
         const int element = int(m_buttons.size());
-        auto *button = new QPushButton(m_strip);
+        auto *button = new TabButton(m_strip);
         button->setObjectName(QStringLiteral("Command1_%1").arg(element));
         button->setFixedSize(Twips::toPixels(1515, this), Twips::toPixels(315, this) + 6);
         button->hide();

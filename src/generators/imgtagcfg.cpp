@@ -198,7 +198,9 @@ void ImgTagCfg::chooseFile(QListWidgetItem *item)
     QImageReader reader(path);
     const QSize size = reader.size();
     if (size.isValid())
-        reader.setScaledSize(size.scaled(PreviewWidth, PreviewHeight, Qt::KeepAspectRatio).boundedTo(size));
+        reader.setScaledSize(
+            size.scaled(QSize(PreviewWidth, PreviewHeight) * m_picture1->devicePixelRatioF(), Qt::KeepAspectRatio)
+                .boundedTo(size));
     const QImage image = reader.read();
     if (image.isNull()) {
         // Nothing to measure: the size boxes keep what they held.
@@ -206,8 +208,7 @@ void ImgTagCfg::chooseFile(QListWidgetItem *item)
     } else {
         const QSize full = size.isValid() ? size : image.size();
         m_placeholder = false;
-        m_picture1->setPixmap(QPixmap::fromImage(
-            image.scaled(m_picture1->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        showPicture(image);
         m_text1->setText(QString::number(full.width()));
         m_text2->setText(QString::number(full.height()));
     }
@@ -218,6 +219,17 @@ void ImgTagCfg::chooseFile(QListWidgetItem *item)
         m_text3->setText(src);
     }
     m_text4->setText(ImageTagMarkup::altText(src, QFileInfo(path).size()));
+}
+
+void ImgTagCfg::showPicture(const QImage &picture)
+{
+    // Scaled to the screen's own pixels: a picture scaled to the box's size
+    // in layout units was blown up again, blurred, on a scaled screen.
+    const qreal ratio = m_picture1->devicePixelRatioF();
+    QPixmap pixmap = QPixmap::fromImage(
+        picture.scaled(m_picture1->contentsRect().size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    m_picture1->setPixmap(pixmap);
 }
 
 void ImgTagCfg::showPlaceholder()
@@ -235,8 +247,7 @@ void ImgTagCfg::showPlaceholder()
         painter.drawText(metrics.averageCharWidth() * 10, top, QStringLiteral("PNG画像形式"));
     }
     m_placeholder = true;
-    m_picture1->setPixmap(QPixmap::fromImage(
-        picture.scaled(m_picture1->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    showPicture(picture);
 }
 
 ImageTagSettings ImgTagCfg::settings() const

@@ -4,6 +4,7 @@
 #include "generators/imagetagsettings.h"
 
 class QCheckBox;
+class QImage;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -50,6 +51,7 @@ private:
     void fillDir1();
     void fillFile1();
     void chooseFile(QListWidgetItem *item);
+    void showPicture(const QImage &picture);
     void showPlaceholder();
     void insertTag();
     QString workDir() const;

@@ -4,19 +4,24 @@
 #include "frame/folderview.h"
 #include "frame/standardtoolbar.h"
 #include "frame/tabbar.h"
+#include "frame/tabbutton.h"
 #include "frame/tvofuncs.h"
 #include "shared/formregistry.h"
+#include "shared/twips.h"
 
 #include <QAction>
 #include <QDialog>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
@@ -29,6 +34,8 @@ private slots:
     void startsWithOneUntitledDocument();
     void commandLineInQuotesOpensTheFile();
     void styleSheetOnCommandLineIsHyperText();
+    void launcherWordsOpenWindows_data();
+    void launcherWordsOpenWindows();
     void unreadableFileLeavesNoWindow();
     void openDialogChoosesKindFromName_data();
     void openDialogChoosesKindFromName();
@@ -36,6 +43,8 @@ private slots:
     void closedNumbersAreReused();
     void tabsNameDocumentsAndShiftLeftOnClose();
     void onlyTheActiveTabIsMarked();
+    void longNamesAreCutShortOnTheirTabs_data();
+    void longNamesAreCutShortOnTheirTabs();
     void everyDocumentGetsATabBeyondTen();
     void closeAllStopsAtCancel();
     void exitAfterCancelledCloseAllDoesNothingMore();
@@ -56,6 +65,8 @@ private slots:
     void everyWindowShowsTheProgramIcon();
     void adviceBarCloseButtonAndMenuTurnIndependently();
     void folderViewFollowsTheActiveDocument();
+    void fileListFitsTheFrame_data();
+    void fileListFitsTheFrame();
 };
 
 void TestMDIForm1::startsWithOneUntitledDocument()
@@ -106,6 +117,51 @@ void TestMDIForm1::styleSheetOnCommandLineIsHyperText()
     file.close();
     FrameFixture f(path);
     QVERIFY(f.active()->windowTitle().endsWith(QStringLiteral("  (Hyper Text)")));
+}
+
+void TestMDIForm1::launcherWordsOpenWindows_data()
+{
+    QTest::addColumn<QStringList>("words");  // "@" stands for a temporary folder
+    QTest::addColumn<QStringList>("opened"); // the documents' files, in window order
+    QTest::addColumn<int>("messages");
+    QTest::newRow("unquoted name with a blank: one window")
+        << QStringList{"@/a", "b.html"} << QStringList{"a b.html"} << 0;
+    QTest::newRow("two files from a file manager: two windows")
+        << QStringList{"@/one.html", "@/two.css"} << QStringList{"one.html", "two.css"} << 0;
+    QTest::newRow("three files, in the order given")
+        << QStringList{"@/two.css", "@/a b.html", "@/one.html"} << QStringList{"two.css", "a b.html", "one.html"} << 0;
+    QTest::newRow("one missing: one message, an untitled page")
+        << QStringList{"@/one.html", "@/nai.html"} << QStringList{""} << 1;
+}
+
+void TestMDIForm1::launcherWordsOpenWindows()
+{
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, opened);
+    QFETCH(int, messages);
+    QTemporaryDir dir;
+    for (const char *name : {"a b.html", "one.html", "two.css"}) {
+        QFile file(dir.filePath(QString::fromUtf8(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(name);
+    }
+    for (QString &word : words)
+        word.replace(QLatin1Char('@'), dir.path());
+
+    FrameFixture f(words);
+    QCOMPARE(f.seam.messages.size(), messages);
+    const QList<Form1 *> docs = f.frame->documents();
+    QStringList files;
+    for (Form1 *doc : docs) {
+        files << (doc->FPath.isEmpty() ? QString() : QFileInfo(doc->FPath).fileName());
+        if (!doc->FPath.isEmpty())
+            QCOMPARE(doc->richTextBox1()->Text(), QFileInfo(doc->FPath).fileName());
+    }
+    QCOMPARE(files, opened);
+    // Each window has its own number and tab; the last opened is in front.
+    for (int i = 0; i < docs.size(); ++i)
+        QVERIFY(docs.at(i)->windowTitle().startsWith(QStringLiteral("[%1]").arg(i + 1)));
+    QCOMPARE(f.active(), docs.last());
 }
 
 void TestMDIForm1::unreadableFileLeavesNoWindow()
@@ -191,6 +247,41 @@ void TestMDIForm1::tabsNameDocumentsAndShiftLeftOnClose()
     QVERIFY(!tabs->Command1(1)->isHidden());
     QVERIFY(tabs->Command1(2)->isHidden());
     QVERIFY(f.seam.messages.isEmpty()); // nothing to save, nothing asked
+}
+
+void TestMDIForm1::longNamesAreCutShortOnTheirTabs_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("short name: whole, no tip") << "a.htm" << false;
+    QTest::newRow("long name: cut with an ellipsis, whole in the tip") << "a-very-long-page-name-for-the-shop.html" << true;
+    QTest::newRow("long Japanese name") << "とても長い名前のお知らせページ.html" << true;
+}
+
+void TestMDIForm1::longNamesAreCutShortOnTheirTabs()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, cut);
+    FrameFixture f;
+    f.openFile(f.writeFile(name, "<p>"));
+    f.frame->IDM_NEWHTML(); // the named tab is not the active one...
+    FrameFixture::settle();
+    auto *named = qobject_cast<TabButton *>(f.frame->Toolbar2()->Command1(2));
+    auto *active = qobject_cast<TabButton *>(f.frame->Toolbar2()->Command1(3));
+    QVERIFY(named && active);
+    // ...nor does a cut name change the text the window's key is read from.
+    QCOMPARE(named->text(), QStringLiteral("[2]") + name + QLatin1Char(' '));
+    const QString shown = named->shownText();
+    QCOMPARE(shown.endsWith(QChar(0x2026)), cut);
+    QCOMPARE(shown == named->text(), !cut);
+    QVERIFY2(named->fontMetrics().horizontalAdvance(shown) < named->width(), qPrintable(shown));
+    QHelpEvent ask(QEvent::ToolTip, named->rect().center(), named->mapToGlobal(named->rect().center()));
+    QApplication::sendEvent(named, &ask);
+    QCOMPARE(named->toolTip(), cut ? named->text() : QString());
+    // The cut tab still brings its document forward.
+    QTest::mouseClick(named, Qt::LeftButton);
+    FrameFixture::settle();
+    QCOMPARE(f.active()->FPath, f.path(name));
 }
 
 void TestMDIForm1::onlyTheActiveTabIsMarked()
@@ -559,6 +650,9 @@ void TestMDIForm1::helpOpensTheContents()
     QVERIFY(f.frame->helpWindow());
     QVERIFY(f.frame->helpWindow()->isVisible());
     QVERIFY(f.frame->helpWindow()->browser()->toPlainText().contains(QStringLiteral("目次")));
+    // The guide's pictures are shown whole, without a sideways scroll.
+    FrameFixture::settle();
+    QCOMPARE(f.frame->helpWindow()->browser()->horizontalScrollBar()->maximum(), 0);
     // A help window takes no tab and no window number.
     f.frame->IDM_NEWHTML();
     FrameFixture::settle();
@@ -632,6 +726,34 @@ void TestMDIForm1::folderViewFollowsTheActiveDocument()
     QVERIFY(f.frame->Toolbar3()->isHidden());
     QVERIFY(!f.active()->menuItem(QStringLiteral("IDM_VIEW_PROJECT"))->isChecked());
     QCOMPARE(f.frame->WorkDir, f.dir.path() + QLatin1Char('/'));
+}
+
+void TestMDIForm1::fileListFitsTheFrame_data()
+{
+    QTest::addColumn<int>("height"); // the frame's, in pixels
+    QTest::newRow("as it starts") << 720;
+    QTest::newRow("tall frame") << 1100;
+    QTest::newRow("short frame") << 560;
+}
+
+void TestMDIForm1::fileListFitsTheFrame()
+{
+    QFETCH(int, height);
+    FrameFixture f;
+    f.frame->resize(1024, height);
+    for (int i = 0; i < 5; ++i)
+        FrameFixture::settle();
+    // The list once grew the frame with every resize, past the screen and
+    // on without end; the frame keeps the height it was given.
+    QCOMPARE(f.frame->height(), height);
+    const QListWidget *list = f.frame->Toolbar3()->File1();
+    const QRect inFrame(list->mapTo(f.frame.get(), QPoint(0, 0)), list->size());
+    const QRect inPanel(list->mapTo(f.frame->Toolbar3(), QPoint(0, 0)), list->size());
+    QVERIFY2(f.frame->Toolbar3()->rect().contains(inPanel), qPrintable(QStringLiteral("%1 in %2").arg(inPanel.bottom()).arg(f.frame->Toolbar3()->height())));
+    QVERIFY(inFrame.bottom() < f.frame->Toolbar4()->mapTo(f.frame.get(), QPoint(0, 0)).y());
+    // A tall frame gives the list the room; it is not left at its first height.
+    if (height >= 1000)
+        QVERIFY2(list->height() > 2 * Twips::toPixels(4410, list), qPrintable(QString::number(list->height())));
 }
 
 QTEST_MAIN(TestMDIForm1)

@@ -4,6 +4,7 @@
 
 #include "document/form1.h"
 #include "document/richtextbox1.h"
+#include "frame/commandline.h"
 #include "frame/mdiform1.h"
 #include "shared/module1.h"
 
@@ -30,6 +31,16 @@ struct FrameFixture {
         frame = std::make_unique<MDIForm1>();
         frame->show();
         frame->startUp(commandLine);
+        settle();
+    }
+
+    // Started with the words of a command line, as the program reads them.
+    explicit FrameFixture(const QStringList &words)
+    {
+        Module1::reset();
+        frame = std::make_unique<MDIForm1>();
+        frame->show();
+        frame->startUp(CommandLine::pathsToOpen(words));
         settle();
     }
 
