@@ -1,5 +1,7 @@
 #include "document/richtextbox1.h"
 
+#include "document/contentsnapshot.h"
+#include "document/contentswap.h"
 #include "document/indentinglayout.h"
 #include "document/linecuts.h"
 #include "document/piecebalancer.h"
@@ -9,7 +11,6 @@
 #include "shared/droppedfiles.h"
 #include "shared/syntaxpalette.h"
 
-#include <QAbstractUndoItem>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -597,19 +598,6 @@ QMimeData *RichTextBox1::createMimeDataFromSelection() const
     return data;
 }
 
-namespace {
-SyntaxColor syntaxColourOf(const QTextCharFormat &format)
-{
-    if (!format.hasProperty(QTextFormat::ForegroundBrush))
-        return SyntaxColor::Default;
-    const QColor colour = format.foreground().color();
-    for (int i = 1; i <= int(SyntaxColor::Black); ++i)
-        if (SyntaxPalette::toQColor(SyntaxColor(i)) == colour)
-            return SyntaxColor(i);
-    return SyntaxColor::Default;
-}
-} // namespace
-
 void RichTextBox1::markRanges(const TextRanges &ranges)
 {
     if (ranges.isEmpty())
@@ -628,68 +616,8 @@ void RichTextBox1::markRanges(const TextRanges &ranges)
 RestorePoint::Snapshot RichTextBox1::formattedContent()
 {
     finishColouring();
-    RestorePoint::Snapshot content;
-    const QTextDocument *doc = document();
-    // Line breaks as "\n", stand-ins as their originals and no soft breaks:
-    // the pieces a long line is held in are no part of what is restored.
-    content.text = StandInCharacters::text(doc, 0, INT_MAX, u"\n");
-    if (!m_softBreaks.isEmpty())
-        content.text = SoftBreaks::withoutSeparators(content.text, softSeparators(0, INT_MAX));
-    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-        const int shift = m_softBreaks.before(block.blockNumber());
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const SyntaxColor colour = syntaxColourOf(fragment.charFormat());
-            if (colour == SyntaxColor::Default)
-                continue;
-            const qsizetype start = fragment.position() - shift;
-            if (!content.colours.isEmpty() && content.colours.last().colour == colour
-                && content.colours.last().start + content.colours.last().length == start)
-                content.colours.last().length += fragment.length();
-            else
-                content.colours.append({start, fragment.length(), colour});
-        }
-    }
-    if (m_linkMarks) {
-        for (const TextRange &mark : m_linkMarks->ranges()) {
-            const qsizetype start = scanPosition(int(mark.start));
-            content.linkMarks.append({start, scanPosition(int(mark.end())) - start});
-        }
-    }
-    return content;
-}
-
-namespace {
-// The restore as one step of the document's own undo history: undoing it
-// puts back what the restore replaced, and redoing it the restored page. It
-// holds whichever of the two is not shown, so a page is never kept twice.
-class ContentSwap : public QAbstractUndoItem
-{
-public:
-    ContentSwap(RichTextBox1 *box, RestorePoint::Snapshot other)
-        : m_box(box)
-        , m_other(std::move(other))
-    {
-    }
-    void undo() override { swap(); }
-    void redo() override { swap(); }
-
-private:
-    void swap()
-    {
-        RestorePoint::Snapshot shown = m_box->formattedContent();
-        m_box->replaceContent(std::move(m_other));
-        m_other = std::move(shown);
-    }
-
-    RichTextBox1 *m_box;
-    RestorePoint::Snapshot m_other;
-};
-} // namespace
-
-qsizetype RichTextBox1::scanPosition(int position) const
-{
-    return qsizetype(position) - m_softBreaks.before(document()->findBlock(position).blockNumber());
+    return ContentSnapshot::capture(document(), softSeparators(0, INT_MAX),
+                                    m_linkMarks ? m_linkMarks->ranges() : TextRanges());
 }
 
 void RichTextBox1::setFormattedContent(RestorePoint::Snapshot content)
@@ -701,10 +629,18 @@ void RichTextBox1::setFormattedContent(RestorePoint::Snapshot content)
 
 void RichTextBox1::replaceContent(RestorePoint::Snapshot content)
 {
-    finishColouring();
+    // Colours still waiting belong to the page going away.
+    m_idleColouring.stop();
+    m_colouring.clear();
     QTextDocument *doc = document();
+    // The marks go first: each would follow every piece of the old page out.
+    if (m_linkMarks) {
+        m_formatting = true;
+        m_linkMarks->clear();
+        m_formatting = false;
+    }
     // Recording every character and colour of a large page would cost the
-    // history seconds; the swap above stands for all of it.
+    // history seconds; the one ContentSwap item stands for all of it.
     DeferredColouring::withoutRecording(doc, [&] {
         QTextCursor cursor(doc);
         cursor.select(QTextCursor::Document);
@@ -718,8 +654,6 @@ void RichTextBox1::replaceContent(RestorePoint::Snapshot content)
     });
     content.text = QString();
     applyScannedColourRuns(content.colours);
-    if (m_linkMarks)
-        m_linkMarks->clear();
     if (!content.linkMarks.isEmpty()) {
         if (!m_linkMarks)
             m_linkMarks = new LinkMarks(doc);

@@ -163,8 +163,6 @@ private:
     qsizetype blockOffset(int blockNumber, int position) const;
     QTextBlock firstBlockOfLine(int line) const;
     std::vector<int> softSeparators(int from, int to) const;
-    // A Qt position in the text without soft breaks.
-    qsizetype scanPosition(int position) const;
     // Cuts the changed blocks that grew too long and joins tiny neighbours,
     // as part of the edit that made them.
     void rebalance();
