@@ -3,6 +3,8 @@
 #include "document/contentsnapshot.h"
 #include "document/contentswap.h"
 #include "document/indentinglayout.h"
+#include "document/keyqueue.h"
+#include "document/linebreaks.h"
 #include "document/linecuts.h"
 #include "document/piecebalancer.h"
 #include "document/standincharacters.h"
@@ -44,25 +46,6 @@ RichTextBox1::RichTextBox1(QWidget *parent)
     connect(&m_idleColouring, &QTimer::timeout, this, &RichTextBox1::colourIdleChunk);
 }
 
-QString RichTextBox1::toQtText(const QString &text)
-{
-    if (!text.contains(QLatin1Char('\r')))
-        return text;
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        if (ch == QLatin1Char('\r')) {
-            out.append(QLatin1Char('\n'));
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-        } else {
-            out.append(ch);
-        }
-    }
-    return out;
-}
-
 QString RichTextBox1::Text() const
 {
     if (!m_textValid) {
@@ -81,20 +64,9 @@ void RichTextBox1::setText(const QString &text)
     // a tenth more on a large page for bookkeeping done here by hand.
     if (m_linkMarks)
         m_linkMarks->clear();
-    const QString qtText = toQtText(text);
+    const QString qtText = LineBreaks::toLf(text);
     // Lines too long to lay out quickly as one block go in as pieces.
-    std::vector<qsizetype> cuts;
-    qsizetype lineStart = 0;
-    while (lineStart <= qtText.size()) {
-        qsizetype lineEnd = qtText.indexOf(QLatin1Char('\n'), lineStart);
-        if (lineEnd < 0)
-            lineEnd = qtText.size();
-        if (lineEnd - lineStart > LineCuts::MaxPiece) {
-            for (const qsizetype cut : LineCuts::cuts(QStringView(qtText).mid(lineStart, lineEnd - lineStart)))
-                cuts.push_back(lineStart + cut);
-        }
-        lineStart = lineEnd + 1;
-    }
+    const std::vector<qsizetype> cuts = LineCuts::cutsOfLines(qtText);
     m_formatting = true;
     std::vector<int> continuations = StandInCharacters::setContent(document(), qtText, cuts);
     m_formatting = false;
@@ -232,7 +204,7 @@ void RichTextBox1::setSelText(const QString &text)
     syncTypingFormat();
     forgetChanges();
     QTextCursor cursor = textCursor();
-    StandInCharacters::insert(cursor, toQtText(text), cursor.charFormat());
+    StandInCharacters::insert(cursor, LineBreaks::toLf(text), cursor.charFormat());
     setTextCursor(cursor);
     rebalance();
 }
@@ -350,27 +322,12 @@ void RichTextBox1::replaceOccurrences(const QList<qsizetype> &starts, qsizetype 
     if (starts.isEmpty())
         return;
     finishColouring();
-    const QString qtText = toQtText(text);
-    // Offsets to positions in one walk down the blocks, as they ascend.
-    QList<int> positions;
-    positions.reserve(starts.size() * 2);
-    QTextBlock block = document()->begin();
-    qsizetype blockOffset = 0; // offset of the block's first character
-    for (const qsizetype start : starts) {
-        for (const qsizetype offset : {start, start + length}) {
-            for (QTextBlock next = block.next(); next.isValid(); next = block.next()) {
-                // Its text, then CR and LF, or nothing at a soft break.
-                const qsizetype nextOffset
-                    = blockOffset + block.length() - 1 + (SoftBreaks::continuesLine(next) ? 0 : 2);
-                if (nextOffset > offset)
-                    break;
-                block = next;
-                blockOffset = nextOffset;
-            }
-            // An offset between CR and LF is the end of the line.
-            positions.append(block.position() + int(qMin<qsizetype>(offset - blockOffset, block.length() - 1)));
-        }
-    }
+    const QString qtText = LineBreaks::toLf(text);
+    QList<qsizetype> offsets;
+    offsets.reserve(starts.size() * 2);
+    for (const qsizetype start : starts)
+        offsets << start << start + length;
+    const QList<int> positions = SoftBreaks::positionsOfOffsets(document(), offsets);
     forgetChanges();
     QTextCursor cursor(document());
     QTextCursor caret;
@@ -409,7 +366,7 @@ void RichTextBox1::writePieces(QTextCursor &cursor, const PieceList &pieces) con
     for (const ColouredPiece &piece : pieces) {
         if (piece.colour)
             setCursorColour(cursor, SyntaxPalette::toQColor(*piece.colour));
-        StandInCharacters::insert(cursor, toQtText(piece.text), cursor.charFormat());
+        StandInCharacters::insert(cursor, LineBreaks::toLf(piece.text), cursor.charFormat());
     }
 }
 
@@ -581,7 +538,7 @@ void RichTextBox1::insertFromMimeData(const QMimeData *source)
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
-    StandInCharacters::insert(cursor, toQtText(source->text()), cursor.charFormat());
+    StandInCharacters::insert(cursor, LineBreaks::toLf(source->text()), cursor.charFormat());
     cursor.endEditBlock();
     setTextCursor(cursor);
     rebalance();
@@ -734,34 +691,13 @@ void RichTextBox1::SendKeys(const QString &keys)
 {
     // The application's focus widget is none while no window is active, yet
     // the window keeps the widget it will give the keys to.
-    postKeys(window()->focusWidget(), keys);
+    QWidget *target = window()->focusWidget();
+    KeyQueue::post(target ? target : this, keys);
 }
 
 void RichTextBox1::sendKeysHere(const QString &keys)
 {
-    postKeys(this, keys);
-}
-
-void RichTextBox1::postKeys(QWidget *target, const QString &keys)
-{
-    if (!target)
-        target = this;
-    auto post = [target](int key, const QString &text) {
-        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
-        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
-    };
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        if (keys.mid(i, 4) == QLatin1String("{BS}")) {
-            post(Qt::Key_Backspace, QStringLiteral("\b"));
-            i += 3;
-            continue;
-        }
-        const QChar ch = keys.at(i);
-        int key = ch.toUpper().unicode();
-        if (ch == QLatin1Char(' '))
-            key = Qt::Key_Space;
-        post(key, QString(ch));
-    }
+    KeyQueue::post(this, keys);
 }
 
 void RichTextBox1::keyPressEvent(QKeyEvent *event)
@@ -815,25 +751,10 @@ void RichTextBox1::keyPressEvent(QKeyEvent *event)
 
 void RichTextBox1::stepOverSoftBreak(QKeyEvent *event)
 {
-    // Backspace at the head of a piece, or Delete at its end, would take
-    // away the soft break (no character) instead of the character beyond it.
+    if (event->key() != Qt::Key_Backspace && event->key() != Qt::Key_Delete)
+        return;
     QTextCursor cursor = textCursor();
-    if (cursor.hasSelection())
-        return;
-    const bool backward = event->key() == Qt::Key_Backspace;
-    const bool forward = event->key() == Qt::Key_Delete;
-    if (!backward && !forward)
-        return;
-    bool moved = false;
-    while (backward && cursor.atBlockStart() && SoftBreaks::continuesLine(cursor.block())) {
-        cursor.setPosition(cursor.position() - 1);
-        moved = true;
-    }
-    while (forward && cursor.atBlockEnd() && SoftBreaks::continuesLine(cursor.block().next())) {
-        cursor.setPosition(cursor.position() + 1);
-        moved = true;
-    }
-    if (moved)
+    if (SoftBreaks::stepOver(cursor, event->key() == Qt::Key_Backspace))
         setTextCursor(cursor);
 }
 
@@ -842,7 +763,6 @@ void RichTextBox1::mouseReleaseEvent(QMouseEvent *event)
     QPlainTextEdit::mouseReleaseEvent(event);
     emit MouseUp(event->button(), event->position().toPoint());
 }
-
 
 void RichTextBox1::dragEnterEvent(QDragEnterEvent *event)
 {

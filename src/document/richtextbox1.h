@@ -151,8 +151,6 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
 
 private:
-    void postKeys(QWidget *target, const QString &keys);
-    static QString toQtText(const QString &text);
     void setCursorColour(QTextCursor &cursor, const QColor &colour) const;
     void writePieces(QTextCursor &cursor, const PieceList &pieces) const;
     void syncTypingFormat();
