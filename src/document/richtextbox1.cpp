@@ -484,7 +484,9 @@ void RichTextBox1::onContentsChange(int position, int removed, int added)
             m_changedTo = qMax(m_changedTo, position + added);
         }
     }
-    if (!m_colouring.pending())
+    const bool runsOfThisText = m_runsAwaitNotice;
+    m_runsAwaitNotice = false;
+    if (!m_colouring.pending() || runsOfThisText)
         return;
     // An edit that no hook saw coming: keep the waiting runs in step with the
     // text. They are written later, not from inside the document's own
@@ -610,7 +612,15 @@ void RichTextBox1::replaceContent(RestorePoint::Snapshot content)
         rebalance();
     });
     content.text = QString();
+    // Undo and redo swap the pages inside an edit block of their own, and the
+    // document tells of the swap only when that ends: the soft breaks are
+    // read afresh here, and the colours left waiting are of the new page
+    // already when the notice comes.
+    const bool noticeComesLater = DeferredColouring::noticeComesLater(doc);
+    if (noticeComesLater)
+        m_softBreaks.rebuild(doc);
     applyScannedColourRuns(content.colours);
+    m_runsAwaitNotice = noticeComesLater && m_colouring.pending();
     if (!content.linkMarks.isEmpty()) {
         if (!m_linkMarks)
             m_linkMarks = new LinkMarks(doc);

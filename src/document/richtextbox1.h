@@ -181,5 +181,8 @@ private:
     int m_changedTo = -1;
     // Set while long lines are cut or joined, which is no change of the content.
     bool m_rebalancing = false;
+    // The waiting colours were set for the text of a change the document
+    // has yet to tell of.
+    bool m_runsAwaitNotice = false;
     LinkMarks *m_linkMarks = nullptr; // made by the first mark
 };
