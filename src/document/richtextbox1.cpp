@@ -110,30 +110,12 @@ QChar RichTextBox1::characterAt(qsizetype offset) const
 
 qsizetype RichTextBox1::blockOffset(int blockNumber, int position) const
 {
-    return qsizetype(position) + blockNumber - 2 * qsizetype(m_softBreaks.before(blockNumber));
+    return m_softBreaks.offsetOfBlock(blockNumber, position);
 }
 
 int RichTextBox1::positionFromOffset(qsizetype offset) const
 {
-    if (offset <= 0)
-        return 0;
-    const QTextDocument *doc = document();
-    // The last block whose first offset is <= offset; at a soft break that is
-    // the block after it, where a wrapped line shows the caret.
-    int lo = 0;
-    int hi = doc->blockCount() - 1;
-    while (lo < hi) {
-        const int mid = lo + (hi - lo + 1) / 2;
-        if (blockOffset(mid, doc->findBlockByNumber(mid).position()) <= offset)
-            lo = mid;
-        else
-            hi = mid - 1;
-    }
-    const QTextBlock block = doc->findBlockByNumber(lo);
-    const qsizetype within = offset - blockOffset(lo, block.position());
-    const int lineLength = block.length() - 1;
-    // An offset between CR and LF, or past the end, is the end of that line.
-    return block.position() + int(qMin<qsizetype>(within, lineLength));
+    return m_softBreaks.positionOfOffset(document(), offset);
 }
 
 qsizetype RichTextBox1::offsetFromPosition(int position) const

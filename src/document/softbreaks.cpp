@@ -135,6 +135,26 @@ std::vector<int> SoftBreaks::separatorsBetween(const QTextDocument *document, in
     return found;
 }
 
+int SoftBreaks::positionOfOffset(const QTextDocument *document, qsizetype offset) const
+{
+    if (offset <= 0)
+        return 0;
+    // The last block whose first offset is <= offset; at a soft break that is
+    // the block after it, where a wrapped line shows the caret.
+    int lo = 0;
+    int hi = document->blockCount() - 1;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo + 1) / 2;
+        if (offsetOfBlock(mid, document->findBlockByNumber(mid).position()) <= offset)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    const QTextBlock block = document->findBlockByNumber(lo);
+    const qsizetype within = offset - offsetOfBlock(lo, block.position());
+    return block.position() + int(qMin<qsizetype>(within, block.length() - 1));
+}
+
 QList<int> SoftBreaks::positionsOfOffsets(const QTextDocument *document, const QList<qsizetype> &offsets)
 {
     QList<int> positions;

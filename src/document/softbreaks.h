@@ -51,6 +51,16 @@ public:
     // The positions of the soft separators in [from, to), ascending.
     std::vector<int> separatorsBetween(const QTextDocument *document, int from, int to) const;
 
+    // The offset (a line break counted as CR LF, a soft break not at all) of
+    // a block's first character at `position`: the position plus one for
+    // each real line break before it, less one for each soft break.
+    qsizetype offsetOfBlock(int blockNumber, int position) const
+    {
+        return qsizetype(position) + blockNumber - 2 * qsizetype(before(blockNumber));
+    }
+    // An offset as a Qt position, O(log n). An offset between CR and LF, or
+    // past the end, is the end of that line.
+    int positionOfOffset(const QTextDocument *document, qsizetype offset) const;
     // Ascending offsets of the text (a line break counted as CR LF, a soft
     // break not at all) as Qt positions, in one walk down the blocks. An
     // offset between CR and LF is the end of its line.
