@@ -333,11 +333,12 @@ int main(int argc, char *argv[])
                    static_cast<long long>(occurrences));
     }
     // A restore point of the coloured 10 MB page, made and brought back.
+    // Every run starts from the page coloured all through, as a user finds
+    // it; the colours the restore leaves to idle time are written untimed.
     {
         Form1 *doc = frame.documents().last();
-        doc->richTextBox1()->finishColouring();
         TestAnswers answers(QMessageBox::Yes);
-        report("restore_10mb_ms", measure(3, nullptr, [doc] {
+        report("restore_10mb_ms", measure(3, [doc] { doc->richTextBox1()->finishColouring(); }, [doc] {
                    doc->IDM_CREATE_BACKUP();
                    doc->IDM_CREATE_BACKUP();
                }),

@@ -27,6 +27,10 @@ public:
     // stays as it is and nothing is added to it.
     static void withoutRecording(QTextDocument *document, const std::function<void()> &work);
 
+    // Whether the document tells of changes made now only later, when an
+    // edit block around them ends: so it is inside undo and redo.
+    static bool noticeComesLater(const QTextDocument *document);
+
     void setRuns(ColourRuns runs);
     void clear();
     bool pending() const { return m_chunksLeft > 0; }

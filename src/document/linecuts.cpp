@@ -39,3 +39,20 @@ QList<qsizetype> LineCuts::cuts(QStringView text, qsizetype limit, qsizetype tar
         found.append(at);
     return found;
 }
+
+std::vector<qsizetype> LineCuts::cutsOfLines(QStringView text)
+{
+    std::vector<qsizetype> found;
+    qsizetype lineStart = 0;
+    while (lineStart <= text.size()) {
+        qsizetype lineEnd = text.indexOf(QLatin1Char('\n'), lineStart);
+        if (lineEnd < 0)
+            lineEnd = text.size();
+        if (lineEnd - lineStart > MaxPiece) {
+            for (const qsizetype cut : cuts(text.mid(lineStart, lineEnd - lineStart)))
+                found.push_back(lineStart + cut);
+        }
+        lineStart = lineEnd + 1;
+    }
+    return found;
+}

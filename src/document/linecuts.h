@@ -3,6 +3,8 @@
 #include <QList>
 #include <QStringView>
 
+#include <vector>
+
 // Where a very long line is cut into pieces for the edit control, which lays
 // out each piece on its own. A cut never falls inside a surrogate pair and
 // preferably falls after a ">" or a blank, so the wrapped text breaks where a
@@ -24,4 +26,7 @@ public:
     static qsizetype nextCut(QStringView text, qsizetype from, qsizetype target = TargetPiece);
     // Every cut of a line longer than `limit`, ascending; none for a shorter one.
     static QList<qsizetype> cuts(QStringView text, qsizetype limit = MaxPiece, qsizetype target = TargetPiece);
+    // Every cut of every line longer than MaxPiece in a text with "\n" line
+    // breaks, as ascending positions of that text.
+    static std::vector<qsizetype> cutsOfLines(QStringView text);
 };

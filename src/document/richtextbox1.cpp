@@ -1,6 +1,10 @@
 #include "document/richtextbox1.h"
 
+#include "document/contentsnapshot.h"
+#include "document/contentswap.h"
 #include "document/indentinglayout.h"
+#include "document/keyqueue.h"
+#include "document/linebreaks.h"
 #include "document/linecuts.h"
 #include "document/piecebalancer.h"
 #include "document/standincharacters.h"
@@ -9,7 +13,6 @@
 #include "shared/droppedfiles.h"
 #include "shared/syntaxpalette.h"
 
-#include <QAbstractUndoItem>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -43,25 +46,6 @@ RichTextBox1::RichTextBox1(QWidget *parent)
     connect(&m_idleColouring, &QTimer::timeout, this, &RichTextBox1::colourIdleChunk);
 }
 
-QString RichTextBox1::toQtText(const QString &text)
-{
-    if (!text.contains(QLatin1Char('\r')))
-        return text;
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        if (ch == QLatin1Char('\r')) {
-            out.append(QLatin1Char('\n'));
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-        } else {
-            out.append(ch);
-        }
-    }
-    return out;
-}
-
 QString RichTextBox1::Text() const
 {
     if (!m_textValid) {
@@ -80,20 +64,9 @@ void RichTextBox1::setText(const QString &text)
     // a tenth more on a large page for bookkeeping done here by hand.
     if (m_linkMarks)
         m_linkMarks->clear();
-    const QString qtText = toQtText(text);
+    const QString qtText = LineBreaks::toLf(text);
     // Lines too long to lay out quickly as one block go in as pieces.
-    std::vector<qsizetype> cuts;
-    qsizetype lineStart = 0;
-    while (lineStart <= qtText.size()) {
-        qsizetype lineEnd = qtText.indexOf(QLatin1Char('\n'), lineStart);
-        if (lineEnd < 0)
-            lineEnd = qtText.size();
-        if (lineEnd - lineStart > LineCuts::MaxPiece) {
-            for (const qsizetype cut : LineCuts::cuts(QStringView(qtText).mid(lineStart, lineEnd - lineStart)))
-                cuts.push_back(lineStart + cut);
-        }
-        lineStart = lineEnd + 1;
-    }
+    const std::vector<qsizetype> cuts = LineCuts::cutsOfLines(qtText);
     m_formatting = true;
     std::vector<int> continuations = StandInCharacters::setContent(document(), qtText, cuts);
     m_formatting = false;
@@ -137,30 +110,12 @@ QChar RichTextBox1::characterAt(qsizetype offset) const
 
 qsizetype RichTextBox1::blockOffset(int blockNumber, int position) const
 {
-    return qsizetype(position) + blockNumber - 2 * qsizetype(m_softBreaks.before(blockNumber));
+    return m_softBreaks.offsetOfBlock(blockNumber, position);
 }
 
 int RichTextBox1::positionFromOffset(qsizetype offset) const
 {
-    if (offset <= 0)
-        return 0;
-    const QTextDocument *doc = document();
-    // The last block whose first offset is <= offset; at a soft break that is
-    // the block after it, where a wrapped line shows the caret.
-    int lo = 0;
-    int hi = doc->blockCount() - 1;
-    while (lo < hi) {
-        const int mid = lo + (hi - lo + 1) / 2;
-        if (blockOffset(mid, doc->findBlockByNumber(mid).position()) <= offset)
-            lo = mid;
-        else
-            hi = mid - 1;
-    }
-    const QTextBlock block = doc->findBlockByNumber(lo);
-    const qsizetype within = offset - blockOffset(lo, block.position());
-    const int lineLength = block.length() - 1;
-    // An offset between CR and LF, or past the end, is the end of that line.
-    return block.position() + int(qMin<qsizetype>(within, lineLength));
+    return m_softBreaks.positionOfOffset(document(), offset);
 }
 
 qsizetype RichTextBox1::offsetFromPosition(int position) const
@@ -231,7 +186,7 @@ void RichTextBox1::setSelText(const QString &text)
     syncTypingFormat();
     forgetChanges();
     QTextCursor cursor = textCursor();
-    StandInCharacters::insert(cursor, toQtText(text), cursor.charFormat());
+    StandInCharacters::insert(cursor, LineBreaks::toLf(text), cursor.charFormat());
     setTextCursor(cursor);
     rebalance();
 }
@@ -349,27 +304,12 @@ void RichTextBox1::replaceOccurrences(const QList<qsizetype> &starts, qsizetype 
     if (starts.isEmpty())
         return;
     finishColouring();
-    const QString qtText = toQtText(text);
-    // Offsets to positions in one walk down the blocks, as they ascend.
-    QList<int> positions;
-    positions.reserve(starts.size() * 2);
-    QTextBlock block = document()->begin();
-    qsizetype blockOffset = 0; // offset of the block's first character
-    for (const qsizetype start : starts) {
-        for (const qsizetype offset : {start, start + length}) {
-            for (QTextBlock next = block.next(); next.isValid(); next = block.next()) {
-                // Its text, then CR and LF, or nothing at a soft break.
-                const qsizetype nextOffset
-                    = blockOffset + block.length() - 1 + (SoftBreaks::continuesLine(next) ? 0 : 2);
-                if (nextOffset > offset)
-                    break;
-                block = next;
-                blockOffset = nextOffset;
-            }
-            // An offset between CR and LF is the end of the line.
-            positions.append(block.position() + int(qMin<qsizetype>(offset - blockOffset, block.length() - 1)));
-        }
-    }
+    const QString qtText = LineBreaks::toLf(text);
+    QList<qsizetype> offsets;
+    offsets.reserve(starts.size() * 2);
+    for (const qsizetype start : starts)
+        offsets << start << start + length;
+    const QList<int> positions = SoftBreaks::positionsOfOffsets(document(), offsets);
     forgetChanges();
     QTextCursor cursor(document());
     QTextCursor caret;
@@ -408,7 +348,7 @@ void RichTextBox1::writePieces(QTextCursor &cursor, const PieceList &pieces) con
     for (const ColouredPiece &piece : pieces) {
         if (piece.colour)
             setCursorColour(cursor, SyntaxPalette::toQColor(*piece.colour));
-        StandInCharacters::insert(cursor, toQtText(piece.text), cursor.charFormat());
+        StandInCharacters::insert(cursor, LineBreaks::toLf(piece.text), cursor.charFormat());
     }
 }
 
@@ -526,7 +466,9 @@ void RichTextBox1::onContentsChange(int position, int removed, int added)
             m_changedTo = qMax(m_changedTo, position + added);
         }
     }
-    if (!m_colouring.pending())
+    const bool runsOfThisText = m_runsAwaitNotice;
+    m_runsAwaitNotice = false;
+    if (!m_colouring.pending() || runsOfThisText)
         return;
     // An edit that no hook saw coming: keep the waiting runs in step with the
     // text. They are written later, not from inside the document's own
@@ -580,7 +522,7 @@ void RichTextBox1::insertFromMimeData(const QMimeData *source)
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
-    StandInCharacters::insert(cursor, toQtText(source->text()), cursor.charFormat());
+    StandInCharacters::insert(cursor, LineBreaks::toLf(source->text()), cursor.charFormat());
     cursor.endEditBlock();
     setTextCursor(cursor);
     rebalance();
@@ -596,19 +538,6 @@ QMimeData *RichTextBox1::createMimeDataFromSelection() const
                                           softSeparators(cursor.selectionStart(), cursor.selectionEnd())));
     return data;
 }
-
-namespace {
-SyntaxColor syntaxColourOf(const QTextCharFormat &format)
-{
-    if (!format.hasProperty(QTextFormat::ForegroundBrush))
-        return SyntaxColor::Default;
-    const QColor colour = format.foreground().color();
-    for (int i = 1; i <= int(SyntaxColor::Black); ++i)
-        if (SyntaxPalette::toQColor(SyntaxColor(i)) == colour)
-            return SyntaxColor(i);
-    return SyntaxColor::Default;
-}
-} // namespace
 
 void RichTextBox1::markRanges(const TextRanges &ranges)
 {
@@ -628,68 +557,8 @@ void RichTextBox1::markRanges(const TextRanges &ranges)
 RestorePoint::Snapshot RichTextBox1::formattedContent()
 {
     finishColouring();
-    RestorePoint::Snapshot content;
-    const QTextDocument *doc = document();
-    // Line breaks as "\n", stand-ins as their originals and no soft breaks:
-    // the pieces a long line is held in are no part of what is restored.
-    content.text = StandInCharacters::text(doc, 0, INT_MAX, u"\n");
-    if (!m_softBreaks.isEmpty())
-        content.text = SoftBreaks::withoutSeparators(content.text, softSeparators(0, INT_MAX));
-    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-        const int shift = m_softBreaks.before(block.blockNumber());
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const SyntaxColor colour = syntaxColourOf(fragment.charFormat());
-            if (colour == SyntaxColor::Default)
-                continue;
-            const qsizetype start = fragment.position() - shift;
-            if (!content.colours.isEmpty() && content.colours.last().colour == colour
-                && content.colours.last().start + content.colours.last().length == start)
-                content.colours.last().length += fragment.length();
-            else
-                content.colours.append({start, fragment.length(), colour});
-        }
-    }
-    if (m_linkMarks) {
-        for (const TextRange &mark : m_linkMarks->ranges()) {
-            const qsizetype start = scanPosition(int(mark.start));
-            content.linkMarks.append({start, scanPosition(int(mark.end())) - start});
-        }
-    }
-    return content;
-}
-
-namespace {
-// The restore as one step of the document's own undo history: undoing it
-// puts back what the restore replaced, and redoing it the restored page. It
-// holds whichever of the two is not shown, so a page is never kept twice.
-class ContentSwap : public QAbstractUndoItem
-{
-public:
-    ContentSwap(RichTextBox1 *box, RestorePoint::Snapshot other)
-        : m_box(box)
-        , m_other(std::move(other))
-    {
-    }
-    void undo() override { swap(); }
-    void redo() override { swap(); }
-
-private:
-    void swap()
-    {
-        RestorePoint::Snapshot shown = m_box->formattedContent();
-        m_box->replaceContent(std::move(m_other));
-        m_other = std::move(shown);
-    }
-
-    RichTextBox1 *m_box;
-    RestorePoint::Snapshot m_other;
-};
-} // namespace
-
-qsizetype RichTextBox1::scanPosition(int position) const
-{
-    return qsizetype(position) - m_softBreaks.before(document()->findBlock(position).blockNumber());
+    return ContentSnapshot::capture(document(), softSeparators(0, INT_MAX),
+                                    m_linkMarks ? m_linkMarks->ranges() : TextRanges());
 }
 
 void RichTextBox1::setFormattedContent(RestorePoint::Snapshot content)
@@ -701,10 +570,18 @@ void RichTextBox1::setFormattedContent(RestorePoint::Snapshot content)
 
 void RichTextBox1::replaceContent(RestorePoint::Snapshot content)
 {
-    finishColouring();
+    // Colours still waiting belong to the page going away.
+    m_idleColouring.stop();
+    m_colouring.clear();
     QTextDocument *doc = document();
+    // The marks go first: each would follow every piece of the old page out.
+    if (m_linkMarks) {
+        m_formatting = true;
+        m_linkMarks->clear();
+        m_formatting = false;
+    }
     // Recording every character and colour of a large page would cost the
-    // history seconds; the swap above stands for all of it.
+    // history seconds; the one ContentSwap item stands for all of it.
     DeferredColouring::withoutRecording(doc, [&] {
         QTextCursor cursor(doc);
         cursor.select(QTextCursor::Document);
@@ -717,9 +594,15 @@ void RichTextBox1::replaceContent(RestorePoint::Snapshot content)
         rebalance();
     });
     content.text = QString();
+    // Undo and redo swap the pages inside an edit block of their own, and the
+    // document tells of the swap only when that ends: the soft breaks are
+    // read afresh here, and the colours left waiting are of the new page
+    // already when the notice comes.
+    const bool noticeComesLater = DeferredColouring::noticeComesLater(doc);
+    if (noticeComesLater)
+        m_softBreaks.rebuild(doc);
     applyScannedColourRuns(content.colours);
-    if (m_linkMarks)
-        m_linkMarks->clear();
+    m_runsAwaitNotice = noticeComesLater && m_colouring.pending();
     if (!content.linkMarks.isEmpty()) {
         if (!m_linkMarks)
             m_linkMarks = new LinkMarks(doc);
@@ -800,34 +683,13 @@ void RichTextBox1::SendKeys(const QString &keys)
 {
     // The application's focus widget is none while no window is active, yet
     // the window keeps the widget it will give the keys to.
-    postKeys(window()->focusWidget(), keys);
+    QWidget *target = window()->focusWidget();
+    KeyQueue::post(target ? target : this, keys);
 }
 
 void RichTextBox1::sendKeysHere(const QString &keys)
 {
-    postKeys(this, keys);
-}
-
-void RichTextBox1::postKeys(QWidget *target, const QString &keys)
-{
-    if (!target)
-        target = this;
-    auto post = [target](int key, const QString &text) {
-        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
-        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
-    };
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        if (keys.mid(i, 4) == QLatin1String("{BS}")) {
-            post(Qt::Key_Backspace, QStringLiteral("\b"));
-            i += 3;
-            continue;
-        }
-        const QChar ch = keys.at(i);
-        int key = ch.toUpper().unicode();
-        if (ch == QLatin1Char(' '))
-            key = Qt::Key_Space;
-        post(key, QString(ch));
-    }
+    KeyQueue::post(this, keys);
 }
 
 void RichTextBox1::keyPressEvent(QKeyEvent *event)
@@ -881,25 +743,10 @@ void RichTextBox1::keyPressEvent(QKeyEvent *event)
 
 void RichTextBox1::stepOverSoftBreak(QKeyEvent *event)
 {
-    // Backspace at the head of a piece, or Delete at its end, would take
-    // away the soft break (no character) instead of the character beyond it.
+    if (event->key() != Qt::Key_Backspace && event->key() != Qt::Key_Delete)
+        return;
     QTextCursor cursor = textCursor();
-    if (cursor.hasSelection())
-        return;
-    const bool backward = event->key() == Qt::Key_Backspace;
-    const bool forward = event->key() == Qt::Key_Delete;
-    if (!backward && !forward)
-        return;
-    bool moved = false;
-    while (backward && cursor.atBlockStart() && SoftBreaks::continuesLine(cursor.block())) {
-        cursor.setPosition(cursor.position() - 1);
-        moved = true;
-    }
-    while (forward && cursor.atBlockEnd() && SoftBreaks::continuesLine(cursor.block().next())) {
-        cursor.setPosition(cursor.position() + 1);
-        moved = true;
-    }
-    if (moved)
+    if (SoftBreaks::stepOver(cursor, event->key() == Qt::Key_Backspace))
         setTextCursor(cursor);
 }
 
@@ -908,7 +755,6 @@ void RichTextBox1::mouseReleaseEvent(QMouseEvent *event)
     QPlainTextEdit::mouseReleaseEvent(event);
     emit MouseUp(event->button(), event->position().toPoint());
 }
-
 
 void RichTextBox1::dragEnterEvent(QDragEnterEvent *event)
 {

@@ -151,8 +151,6 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
 
 private:
-    void postKeys(QWidget *target, const QString &keys);
-    static QString toQtText(const QString &text);
     void setCursorColour(QTextCursor &cursor, const QColor &colour) const;
     void writePieces(QTextCursor &cursor, const PieceList &pieces) const;
     void syncTypingFormat();
@@ -163,8 +161,6 @@ private:
     qsizetype blockOffset(int blockNumber, int position) const;
     QTextBlock firstBlockOfLine(int line) const;
     std::vector<int> softSeparators(int from, int to) const;
-    // A Qt position in the text without soft breaks.
-    qsizetype scanPosition(int position) const;
     // Cuts the changed blocks that grew too long and joins tiny neighbours,
     // as part of the edit that made them.
     void rebalance();
@@ -185,5 +181,8 @@ private:
     int m_changedTo = -1;
     // Set while long lines are cut or joined, which is no change of the content.
     bool m_rebalancing = false;
+    // The waiting colours were set for the text of a change the document
+    // has yet to tell of.
+    bool m_runsAwaitNotice = false;
     LinkMarks *m_linkMarks = nullptr; // made by the first mark
 };

@@ -1,6 +1,7 @@
 #include "document/softbreaks.h"
 
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -34,6 +35,22 @@ QTextBlockFormat SoftBreaks::unmarked(QTextBlockFormat format)
 {
     format.clearProperty(MarkProperty);
     return format;
+}
+
+bool SoftBreaks::stepOver(QTextCursor &cursor, bool backward)
+{
+    if (cursor.hasSelection())
+        return false;
+    bool moved = false;
+    while (backward && cursor.atBlockStart() && continuesLine(cursor.block())) {
+        cursor.setPosition(cursor.position() - 1);
+        moved = true;
+    }
+    while (!backward && cursor.atBlockEnd() && continuesLine(cursor.block().next())) {
+        cursor.setPosition(cursor.position() + 1);
+        moved = true;
+    }
+    return moved;
 }
 
 void SoftBreaks::reset(std::vector<int> continuationBlocks, int blockCount)
@@ -116,6 +133,46 @@ std::vector<int> SoftBreaks::separatorsBetween(const QTextDocument *document, in
     for (auto it = begin; it != end; ++it)
         found.push_back(document->findBlockByNumber(*it).position() - 1);
     return found;
+}
+
+int SoftBreaks::positionOfOffset(const QTextDocument *document, qsizetype offset) const
+{
+    if (offset <= 0)
+        return 0;
+    // The last block whose first offset is <= offset; at a soft break that is
+    // the block after it, where a wrapped line shows the caret.
+    int lo = 0;
+    int hi = document->blockCount() - 1;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo + 1) / 2;
+        if (offsetOfBlock(mid, document->findBlockByNumber(mid).position()) <= offset)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    const QTextBlock block = document->findBlockByNumber(lo);
+    const qsizetype within = offset - offsetOfBlock(lo, block.position());
+    return block.position() + int(qMin<qsizetype>(within, block.length() - 1));
+}
+
+QList<int> SoftBreaks::positionsOfOffsets(const QTextDocument *document, const QList<qsizetype> &offsets)
+{
+    QList<int> positions;
+    positions.reserve(offsets.size());
+    QTextBlock block = document->begin();
+    qsizetype blockOffset = 0; // offset of the block's first character
+    for (const qsizetype offset : offsets) {
+        for (QTextBlock next = block.next(); next.isValid(); next = block.next()) {
+            // Its text, then CR and LF, or nothing at a soft break.
+            const qsizetype nextOffset = blockOffset + block.length() - 1 + (continuesLine(next) ? 0 : 2);
+            if (nextOffset > offset)
+                break;
+            block = next;
+            blockOffset = nextOffset;
+        }
+        positions.append(block.position() + int(qMin<qsizetype>(offset - blockOffset, block.length() - 1)));
+    }
+    return positions;
 }
 
 QString SoftBreaks::withoutSeparators(const QString &raw, const std::vector<int> &separators)

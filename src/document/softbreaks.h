@@ -8,6 +8,7 @@
 #include <vector>
 
 class QTextBlock;
+class QTextCursor;
 class QTextDocument;
 
 // The blocks of the edit control's document that continue the line of the
@@ -25,6 +26,11 @@ public:
     static bool continuesLine(const QTextBlock &block);
     static QTextBlockFormat marked(QTextBlockFormat format);
     static QTextBlockFormat unmarked(QTextBlockFormat format);
+    // Backspace at the head of a piece, or Delete at its end, would take
+    // away the soft break (no character) instead of the character beyond
+    // it: moves a cursor without a selection over the soft breaks in that
+    // direction. Returns whether it moved.
+    static bool stepOver(QTextCursor &cursor, bool backward);
 
     // Starts again from the marked blocks of a freshly filled document.
     void reset(std::vector<int> continuationBlocks, int blockCount);
@@ -44,6 +50,21 @@ public:
     int firstBlockOfLine(int line) const;
     // The positions of the soft separators in [from, to), ascending.
     std::vector<int> separatorsBetween(const QTextDocument *document, int from, int to) const;
+
+    // The offset (a line break counted as CR LF, a soft break not at all) of
+    // a block's first character at `position`: the position plus one for
+    // each real line break before it, less one for each soft break.
+    qsizetype offsetOfBlock(int blockNumber, int position) const
+    {
+        return qsizetype(position) + blockNumber - 2 * qsizetype(before(blockNumber));
+    }
+    // An offset as a Qt position, O(log n). An offset between CR and LF, or
+    // past the end, is the end of that line.
+    int positionOfOffset(const QTextDocument *document, qsizetype offset) const;
+    // Ascending offsets of the text (a line break counted as CR LF, a soft
+    // break not at all) as Qt positions, in one walk down the blocks. An
+    // offset between CR and LF is the end of its line.
+    static QList<int> positionsOfOffsets(const QTextDocument *document, const QList<qsizetype> &offsets);
 
     // The raw text without the separators at `separators` (ascending positions).
     static QString withoutSeparators(const QString &raw, const std::vector<int> &separators);

@@ -1,3 +1,4 @@
+#include "document/linebreaks.h"
 #include "document/linecuts.h"
 
 #include <QTest>
@@ -11,6 +12,10 @@ private slots:
     void piecesStayWholeAndBounded();
     void cutFallsAfterTheLastPleasantPlace_data();
     void cutFallsAfterTheLastPleasantPlace();
+    void onlyTooLongLinesAreCutInPlaceInTheText_data();
+    void onlyTooLongLinesAreCutInPlaceInTheText();
+    void everyLineBreakStyleBecomesOneLf_data();
+    void everyLineBreakStyleBecomesOneLf();
 };
 
 void TestLineCuts::piecesStayWholeAndBounded_data()
@@ -66,6 +71,56 @@ void TestLineCuts::cutFallsAfterTheLastPleasantPlace()
     QFETCH(int, target);
     QFETCH(int, cut);
     QCOMPARE(LineCuts::nextCut(text, 0, target), qsizetype(cut));
+}
+
+void TestLineCuts::onlyTooLongLinesAreCutInPlaceInTheText_data()
+{
+    QTest::addColumn<QString>("text");
+    const QString line = QStringLiteral("<p>abc</p> ").repeated(int(3 * LineCuts::MaxPiece / 11));
+    QTest::newRow("short lines: no cut") << QStringLiteral("<p>a</p>\n").repeated(2000);
+    QTest::newRow("long line after short ones") << QStringLiteral("a\nbb\n") + line + QStringLiteral("\nc");
+    QTest::newRow("long last line without a line break") << QStringLiteral("a\n") + line;
+    QTest::newRow("two long lines, an empty one between") << line + QStringLiteral("\n\n") + line;
+    QTest::newRow("exactly the limit: not cut") << QStringLiteral("x\n") + QString(LineCuts::MaxPiece, QLatin1Char('y'));
+    QTest::newRow("one past the limit: cut") << QStringLiteral("x\n") + QString(LineCuts::MaxPiece + 1, QLatin1Char('y'));
+}
+
+void TestLineCuts::onlyTooLongLinesAreCutInPlaceInTheText()
+{
+    QFETCH(QString, text);
+    const std::vector<qsizetype> cuts = LineCuts::cutsOfLines(text);
+    // The same cuts as each line cut on its own, moved to where it starts.
+    std::vector<qsizetype> expected;
+    qsizetype lineStart = 0;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        for (const qsizetype cut : LineCuts::cuts(line))
+            expected.push_back(lineStart + cut);
+        lineStart += line.size() + 1;
+    }
+    QCOMPARE(cuts, expected);
+    for (const qsizetype cut : cuts) {
+        QVERIFY(text.at(cut) != QLatin1Char('\n'));
+        QVERIFY(text.at(cut - 1) != QLatin1Char('\n'));
+    }
+}
+
+void TestLineCuts::everyLineBreakStyleBecomesOneLf_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("a CR LF b") << QStringLiteral("a\r\nb") << QStringLiteral("a\nb");
+    QTest::newRow("a CR b (lone CR)") << QStringLiteral("a\rb") << QStringLiteral("a\nb");
+    QTest::newRow("a CR CR LF b: two breaks") << QStringLiteral("a\r\r\nb") << QStringLiteral("a\n\nb");
+    QTest::newRow("a LF CR b: two breaks") << QStringLiteral("a\n\rb") << QStringLiteral("a\n\nb");
+    QTest::newRow("CR at the very end") << QStringLiteral("a\r") << QStringLiteral("a\n");
+    QTest::newRow("LF only: unchanged") << QStringLiteral("a\nb\n") << QStringLiteral("a\nb\n");
+}
+
+void TestLineCuts::everyLineBreakStyleBecomesOneLf()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(LineBreaks::toLf(text), expected);
 }
 
 QTEST_GUILESS_MAIN(TestLineCuts)
