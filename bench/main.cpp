@@ -34,6 +34,7 @@
 #include <QTextDocument>
 
 #include <cstdio>
+#include <unistd.h>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -131,6 +132,9 @@ int main(int argc, char *argv[])
         if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
             std::fprintf(stderr, "%s\n", qPrintable(message));
     });
+    // As the program does: the preview browser's sandbox refuses to start as root.
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     if (app.arguments().contains(QStringLiteral("--long-lines"))) {
         LongLineFigures::run();
