@@ -15,6 +15,10 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = fuzz_colorscanner fuzz_tagnamescan fuzz_textcodec fuzz_textconversions \
   fuzz_codingadvice fuzz_linktargets fuzz_pagesettings
 # ccache keeps the second and later builds of CI within its time on two cores.
+# Paths inside the checkout are hashed relative to it, so a fresh clone in
+# another folder still finds the objects compiled before.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 LAUNCHER := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache,)
 SAN_FLAGS = -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
 # Qt and the system report a few things of their own; see the comments in the file.
