@@ -224,7 +224,10 @@ SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &s
     }
 
     // The title: its text replaced between the tags. A title tag that never
-    // closes is left alone and gets no second title beside it. Both spellings
+    // closes, or whose end tag comes only after other markup, is left alone
+    // and gets no second title beside it: replacing up to a far end tag would
+    // eat the meta tags, or the body, of a page whose title was left open.
+    // (The same rule as PageSettingsReader::read.) Both spellings
     // of the tag are looked for in any letter case, as when reading, so a
     // "<Title>" page does not get a second title either.
     bool titleSet = false;
@@ -235,9 +238,9 @@ SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &s
             continue;
         titleSet = true;
         const qsizetype end = buffer.indexOf(kTitleEnd, at);
-        if (end < 0)
-            continue;
         const qsizetype start = at + PageHeadVariants::title.size();
+        if (end < 0 || buffer.text().indexOfAny(u"<", start) != end)
+            continue;
         buffer.replace(start, end - start, PieceBuilder().black(settings.title).take());
     }
     if (!titleSet)

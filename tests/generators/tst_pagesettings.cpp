@@ -155,6 +155,8 @@ void TestPageSettings::read_data()
     QTest::newRow("Title in odd letter case") << "<Title>トップ</tItle>"
                                               << settings([](PageSettings &s) { s.title = "トップ"; });
     QTest::newRow("title never closed: empty") << "<title>Top" << settings();
+    QTest::newRow("title left open before a meta, an end tag far below: empty")
+        << "<title>Top\r\n<meta name=\"x\">\r\n<body></body></title>" << settings();
     QTest::newRow("<!doctype html> in lower case: HTML5")
         << "<!doctype html>\r\n<html>" << settings([](PageSettings &s) { s.doctype = "HTML5"; });
     QTest::newRow("declaration with system identifier: its public one")
@@ -269,6 +271,16 @@ void TestPageSettings::write_data()
         << kDoctype + "<html lang=\"ja-JP\"><head>" + charsetMeta() + "<title>old"
         << settings([](PageSettings &s) { s.title = "new"; })
         << kDoctype + "<html lang=\"ja-JP\"><head>" + charsetMeta() + "<title>old";
+    QTest::newRow("title left open before the charset meta: the meta and the body kept")
+        << lines({kDoctype, "<html lang=\"ja-JP\"><head><title>old", charsetMeta("euc-jp"),
+                  "</head><body>本文</body><title>t</title>"})
+        << settings([](PageSettings &s) { s.title = "new"; })
+        << lines({kDoctype, "<html lang=\"ja-JP\"><head><title>old", charsetMeta(),
+                  "</head><body>本文</body><title>t</title>"});
+    QTest::newRow("<title> inside a <TITLE>: the inner end tag closes only the inner one")
+        << kDoctype + "<html lang=\"ja-JP\"><head>" + charsetMeta() + "<title>a<TITLE>b</title>"
+        << settings([](PageSettings &s) { s.title = "new"; })
+        << kDoctype + "<html lang=\"ja-JP\"><head>" + charsetMeta() + "<title>a<TITLE>new</title>";
     QTest::newRow("<Title> in odd case replaced, no second title")
         << kDoctype + "<html lang=\"ja-JP\"><head>" + charsetMeta() + "<Title>old</Title>"
         << settings([](PageSettings &s) { s.title = "new"; })
@@ -303,6 +315,10 @@ void TestPageSettings::writingTwiceChangesNothing_data()
            });
     QTest::newRow("metas removed") << lines({"<head>", kScript, kStyle, charsetMeta("euc-jp"), "</head>"})
                                    << settings();
+    QTest::newRow("charset meta inside a title left open")
+        << lines({"<html>", "<head>", "<title>old", charsetMeta("euc-jp"), "</head>", "<body>", "<h1>x</h1>",
+                  "</body>", "<title>t</title>", "</html>"})
+        << settings([](PageSettings &s) { s.charset = "UTF-8"; s.scriptType = true; });
     QTest::newRow("HTML5 over an old declaration") << "<!DOCTYPE HTML PUBLIC \"x\">\r\n<html><head></head></html>"
                                                    << settings([](PageSettings &s) { s.doctype = "HTML5"; });
 }
