@@ -98,19 +98,28 @@ qsizetype lineBreakAt(const SpliceText &text, qsizetype at)
 void writeTypeMeta(EditingBuffer &buffer, const PageHeadVariants::Variants &variants, bool wanted,
                    const PieceList &element)
 {
-    bool found = false;
-    for (QLatin1StringView variant : variants) {
-        const qsizetype at = buffer.first(MarkupScan::exact(variant));
-        if (at < 0)
-            continue;
-        found = true;
-        if (!wanted) {
-            const qsizetype end = at + variant.size();
-            buffer.replace(at, variant.size() + lineBreakAt(buffer.text(), end), {});
+    if (!wanted) {
+        // Every copy goes, and any that removing the others brings together:
+        // one left behind would read as ticked again, and the next write
+        // would take it away.
+        for (bool removed = true; removed;) {
+            removed = false;
+            for (QLatin1StringView variant : variants) {
+                const qsizetype at = buffer.first(MarkupScan::exact(variant));
+                if (at < 0)
+                    continue;
+                const qsizetype end = at + variant.size();
+                buffer.replace(at, variant.size() + lineBreakAt(buffer.text(), end), {});
+                removed = true;
+            }
         }
+        return;
     }
-    if (!found && wanted)
-        addToHead(buffer, element);
+    for (QLatin1StringView variant : variants) {
+        if (buffer.first(MarkupScan::exact(variant)) >= 0)
+            return;
+    }
+    addToHead(buffer, element);
 }
 
 PieceList meta(const QString &equiv, const PieceBuilder &content)

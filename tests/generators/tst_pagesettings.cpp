@@ -247,6 +247,15 @@ void TestPageSettings::write_data()
         << settings([](PageSettings &s) { s.title = "t"; })
         << lines({kDoctype, "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta(), R"(<link rel="x">)",
                   "next line"});
+    QTest::newRow("unticked style meta written twice in the page: both copies go")
+        << lines({kDoctype, "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta(), kStyle, "<p>x</p>", kStyle})
+        << settings([](PageSettings &s) { s.title = "t"; })
+        << lines({kDoctype, "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta(), "<p>x</p>", ""});
+    QTest::newRow("unticked style meta split by another copy: the copy the removal joins goes too")
+        << kDoctype + "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta()
+               + kStyle.left(20) + kStyle + kStyle.mid(20)
+        << settings([](PageSettings &s) { s.title = "t"; })
+        << kDoctype + "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta();
     QTest::newRow("ticked script meta already there: kept once")
         << lines({kDoctype, "<html lang=\"ja-JP\"><head><title>t</title>", charsetMeta(), kScript})
         << settings([](PageSettings &s) { s.title = "t"; s.scriptType = true; })
@@ -319,6 +328,10 @@ void TestPageSettings::writingTwiceChangesNothing_data()
         << lines({"<html>", "<head>", "<title>old", charsetMeta("euc-jp"), "</head>", "<body>", "<h1>x</h1>",
                   "</body>", "<title>t</title>", "</html>"})
         << settings([](PageSettings &s) { s.charset = "UTF-8"; s.scriptType = true; });
+    QTest::newRow("style meta twice, in two spellings, unticked")
+        << lines({"<html>", "<head>", R"(<META http-equiv="Content-Style-Type" content="text/css">)", kStyle,
+                  "</head>", R"(<META http-equiv="Content-Style-Type" content="text/css">)", "</html>"})
+        << settings([](PageSettings &s) { s.scriptType = true; });
     QTest::newRow("HTML5 over an old declaration") << "<!DOCTYPE HTML PUBLIC \"x\">\r\n<html><head></head></html>"
                                                    << settings([](PageSettings &s) { s.doctype = "HTML5"; });
 }
