@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -93,18 +94,15 @@ qsizetype lineBreakAt(const SpliceText &text, qsizetype at)
     return 0;
 }
 
-// The script- and style-type meta tags: removed with their line break when
-// unticked, added when ticked and missing.
-void writeTypeMeta(EditingBuffer &buffer, const PageHeadVariants::Variants &variants, bool wanted,
-                   const PieceList &element)
+// The unticked script- and style-type meta tags go with their line break,
+// every copy, and any that removing the others brings together: one left
+// behind would read as ticked again, and the next write would take it away.
+void removeTypeMetas(EditingBuffer &buffer, const std::vector<const PageHeadVariants::Variants *> &groups)
 {
-    if (!wanted) {
-        // Every copy goes, and any that removing the others brings together:
-        // one left behind would read as ticked again, and the next write
-        // would take it away.
-        for (bool removed = true; removed;) {
-            removed = false;
-            for (QLatin1StringView variant : variants) {
+    for (bool removed = true; removed;) {
+        removed = false;
+        for (const PageHeadVariants::Variants *variants : groups) {
+            for (QLatin1StringView variant : *variants) {
                 const qsizetype at = buffer.first(MarkupScan::exact(variant));
                 if (at < 0)
                     continue;
@@ -113,8 +111,12 @@ void writeTypeMeta(EditingBuffer &buffer, const PageHeadVariants::Variants &vari
                 removed = true;
             }
         }
-        return;
     }
+}
+
+// A ticked script- or style-type meta tag is added when missing.
+void addTypeMeta(EditingBuffer &buffer, const PageHeadVariants::Variants &variants, const PieceList &element)
+{
     for (QLatin1StringView variant : variants) {
         if (buffer.first(MarkupScan::exact(variant)) >= 0)
             return;
@@ -178,6 +180,16 @@ SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &s
 {
     EditingBuffer buffer(text, watchedNeedles());
 
+    // Removals come first: taking a tag out can join the text around it into
+    // a declaration, a charset meta tag or a title, which the steps below
+    // must then see as the page holds it.
+    std::vector<const PageHeadVariants::Variants *> unticked;
+    if (!settings.scriptType)
+        unticked.push_back(&PageHeadVariants::scriptType);
+    if (!settings.styleType)
+        unticked.push_back(&PageHeadVariants::styleType);
+    removeTypeMetas(buffer, unticked);
+
     // The declaration: replaced where it stands, whatever its letter case, or
     // put on a line of its own at the start.
     qsizetype caret = 0;
@@ -201,8 +213,10 @@ SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &s
         addToHead(buffer, charsetMeta(settings.charset));
     }
 
-    writeTypeMeta(buffer, PageHeadVariants::scriptType, settings.scriptType, scriptTypeMeta());
-    writeTypeMeta(buffer, PageHeadVariants::styleType, settings.styleType, styleTypeMeta());
+    if (settings.scriptType)
+        addTypeMeta(buffer, PageHeadVariants::scriptType, scriptTypeMeta());
+    if (settings.styleType)
+        addTypeMeta(buffer, PageHeadVariants::styleType, styleTypeMeta());
 
     // The language: the value replaced where one is; otherwise added to a bare
     // html start tag. Each place is written once, though two spellings may

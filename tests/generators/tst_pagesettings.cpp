@@ -256,6 +256,16 @@ void TestPageSettings::write_data()
                + kStyle.left(20) + kStyle + kStyle.mid(20)
         << settings([](PageSettings &s) { s.title = "t"; })
         << kDoctype + "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta();
+    QTest::newRow("style meta splitting a charset meta: removed first, the joined charset value written")
+        << kDoctype + "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta("euc-jp").left(30) + kStyle
+               + charsetMeta("euc-jp").mid(30)
+        << settings([](PageSettings &s) { s.title = "t"; })
+        << kDoctype + "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta();
+    QTest::newRow("style meta splitting a script meta, both unticked: both go")
+        << kDoctype + "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta() + kScript.left(20) + kStyle
+               + kScript.mid(20)
+        << settings([](PageSettings &s) { s.title = "t"; })
+        << kDoctype + "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta();
     QTest::newRow("ticked script meta already there: kept once")
         << lines({kDoctype, "<html lang=\"ja-JP\"><head><title>t</title>", charsetMeta(), kScript})
         << settings([](PageSettings &s) { s.title = "t"; s.scriptType = true; })
