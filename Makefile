@@ -13,7 +13,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = fuzz_colorscanner fuzz_tagnamescan fuzz_textcodec fuzz_textconversions \
-  fuzz_codingadvice fuzz_linktargets fuzz_pagesettings
+  fuzz_codingadvice fuzz_linktargets fuzz_pagesettings fuzz_linecuts
 # ccache keeps the second and later builds of CI within its time on two cores.
 # Paths inside the checkout are hashed relative to it, so a fresh clone in
 # another folder still finds the objects compiled before.

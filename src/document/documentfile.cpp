@@ -124,6 +124,48 @@ std::vector<TextEncoding> detectionOrder(QByteArrayView bytes, std::optional<Tex
     return order;
 }
 
+// The encodings reading tries for the bytes of a file, in order, with the
+// one its head declares (none when a mark settles it); only those at hand.
+std::vector<TextEncoding> readingOrder(QByteArrayView &body, bool *hasBom, std::optional<TextEncoding> *declared)
+{
+    std::vector<TextEncoding> order;
+    *hasBom = body.startsWith(Utf8Bom);
+    declared->reset();
+    if (*hasBom) {
+        // The mark settles it: a damaged UTF-8 file is still UTF-8.
+        body = body.sliced(Utf8Bom.size());
+        order.push_back(TextEncoding::Utf8);
+    } else {
+        *declared = CharsetDeclaration::find(
+            QString::fromLatin1(body.first(qMin(body.size(), CharsetDeclaration::ScanLength))));
+        order = detectionOrder(body, *declared);
+    }
+    order.erase(std::remove_if(order.begin(), order.end(),
+                               [](TextEncoding e) { return !TextCodec::isAvailable(e); }),
+                order.end());
+    return order;
+}
+
+// Whether opening `bytes`, written from `text` in `encoding`, gives `text`
+// back. The bytes decode to it in their own encoding (the encoder checked
+// that), but reading guesses the encoding of an undeclared file, and a
+// rewritten character can make an earlier guess fit the new bytes where it
+// did not fit the old ones: an EUC-JP page would then open as other text.
+bool readsBackAs(QByteArrayView bytes, const QString &text, TextEncoding encoding)
+{
+    bool hasBom = false;
+    std::optional<TextEncoding> declared;
+    const std::vector<TextEncoding> order = readingOrder(bytes, &hasBom, &declared);
+    for (TextEncoding tried : order) {
+        if (tried == encoding)
+            return true;
+        const TextCodec::Decoded decoded = TextCodec::decode(bytes, tried);
+        if (decoded.undecodableCount == 0)
+            return decoded.text == text;
+    }
+    return false;
+}
+
 // One pass, in place: CR LF, LF and a lone CR each become "\n". A file with
 // more than one style (or none) is written back with CR LF.
 LineBreakStyle normaliseLineBreaks(QString &text)
@@ -362,20 +404,7 @@ DocumentFile::ReadResult DocumentFile::read(const QString &path)
 
     QByteArrayView body(bytes);
     std::optional<TextEncoding> declared;
-    std::vector<TextEncoding> order;
-    if (body.startsWith(Utf8Bom)) {
-        // The mark settles it: a damaged UTF-8 file is still UTF-8.
-        result.format.hasBom = true;
-        body = body.sliced(Utf8Bom.size());
-        order.push_back(TextEncoding::Utf8);
-    } else {
-        declared = CharsetDeclaration::find(
-            QString::fromLatin1(body.first(qMin(body.size(), CharsetDeclaration::ScanLength))));
-        order = detectionOrder(body, declared);
-    }
-    order.erase(std::remove_if(order.begin(), order.end(),
-                               [](TextEncoding e) { return !TextCodec::isAvailable(e); }),
-                order.end());
+    const std::vector<TextEncoding> order = readingOrder(body, &result.format.hasBom, &declared);
     if (order.empty()) {
         const TextEncoding wanted = declared.value_or(TextEncoding::ShiftJis);
         result.error = QStringLiteral("文字コード %1 を扱えないため、ファイル「%2」を開けません。")
@@ -451,13 +480,15 @@ DocumentFile::WriteResult DocumentFile::write(const QString &path, const QString
         return result;
     }
 
-    std::optional<QByteArray> bytes =
-        TextCodec::encodeExactly(withLineBreaks(text, format.lineBreak), format.encoding);
+    QString written = withLineBreaks(text, format.lineBreak);
+    std::optional<QByteArray> bytes = TextCodec::encodeExactly(written, format.encoding);
     QString folded;
     if (!bytes && format.encoding != TextEncoding::Utf8) {
         folded = text;
-        if (foldVariants(folded))
-            bytes = TextCodec::encodeExactly(withLineBreaks(folded, format.lineBreak), format.encoding);
+        if (foldVariants(folded)) {
+            written = withLineBreaks(folded, format.lineBreak);
+            bytes = TextCodec::encodeExactly(written, format.encoding);
+        }
     }
     if (!bytes) {
         // Folding is one character for one, so positions in `folded` are the
@@ -480,6 +511,14 @@ DocumentFile::WriteResult DocumentFile::write(const QString &path, const QString
 
     if (format.hasBom)
         bytes->prepend(Utf8Bom.data(), Utf8Bom.size());
+    if (!readsBackAs(*bytes, written, format.encoding)) {
+        result.error = QStringLiteral("この文書を%1で保存すると、次に開いたときに別の文字コードと判定されて"
+                                      "文字化けします。文字コードの宣言（例: <meta http-equiv=\"Content-Type\" "
+                                      "content=\"text/html; charset=%1\">）を加えてから保存してください。"
+                                      "ファイル「%2」は変更されていません。")
+                           .arg(encodingName, path);
+        return result;
+    }
     result.error = writeBytes(path, *bytes);
     if (!result.error.isEmpty())
         return result;

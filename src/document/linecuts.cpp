@@ -7,9 +7,16 @@ bool pleasantBefore(QChar ch)
     return ch == QLatin1Char('>') || ch == QLatin1Char(' ') || ch == QLatin1Char('\t') || ch.unicode() == 0x3000;
 }
 
+// A cut between the halves of a surrogate pair, or between the CR and LF of
+// one line break, would leave half a character or half a break in each piece.
 bool splitsPair(QStringView text, qsizetype at)
 {
-    return at > 0 && at < text.size() && text.at(at - 1).isHighSurrogate() && text.at(at).isLowSurrogate();
+    if (at <= 0 || at >= text.size())
+        return false;
+    const QChar before = text.at(at - 1);
+    const QChar after = text.at(at);
+    return (before.isHighSurrogate() && after.isLowSurrogate())
+        || (before == QLatin1Char('\r') && after == QLatin1Char('\n'));
 }
 
 } // namespace
@@ -26,7 +33,7 @@ qsizetype LineCuts::nextCut(QStringView text, qsizetype from, qsizetype target)
             return at;
     }
     // No place a reader would choose: cut hard, but never between the halves
-    // of one character.
+    // of one character or of one CR LF.
     return splitsPair(text, latest) ? latest - 1 : latest;
 }
 

@@ -6,7 +6,9 @@
 #include <vector>
 
 // Where a very long line is cut into pieces for the edit control, which lays
-// out each piece on its own. A cut never falls inside a surrogate pair and
+// out each piece on its own. A cut never falls inside a surrogate pair or a
+// CR LF (the edit control's lines hold neither break, but text handed in from
+// elsewhere may) and
 // preferably falls after a ">" or a blank, so the wrapped text breaks where a
 // reader expects.
 class LineCuts

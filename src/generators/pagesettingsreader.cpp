@@ -63,9 +63,11 @@ PageSettings PageSettingsReader::read(QStringView text, Span *lastValue)
         if (at < 0)
             continue;
         const qsizetype end = MarkupScan::indexOf(text, MarkupScan::anyCase(PageHeadVariants::titleEnd), at);
-        if (end < 0)
-            continue;
         const qsizetype start = at + PageHeadVariants::title.size();
+        // A title holding another tag before its end tag was left open: what
+        // follows is markup, not the title.
+        if (end < 0 || text.indexOf(QLatin1Char('<'), start) != end)
+            continue;
         take(settings.title, Span{start, end - start});
     }
 

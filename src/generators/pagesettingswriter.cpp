@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -93,24 +94,34 @@ qsizetype lineBreakAt(const SpliceText &text, qsizetype at)
     return 0;
 }
 
-// The script- and style-type meta tags: removed with their line break when
-// unticked, added when ticked and missing.
-void writeTypeMeta(EditingBuffer &buffer, const PageHeadVariants::Variants &variants, bool wanted,
-                   const PieceList &element)
+// The unticked script- and style-type meta tags go with their line break,
+// every copy, and any that removing the others brings together: one left
+// behind would read as ticked again, and the next write would take it away.
+void removeTypeMetas(EditingBuffer &buffer, const std::vector<const PageHeadVariants::Variants *> &groups)
 {
-    bool found = false;
-    for (QLatin1StringView variant : variants) {
-        const qsizetype at = buffer.first(MarkupScan::exact(variant));
-        if (at < 0)
-            continue;
-        found = true;
-        if (!wanted) {
-            const qsizetype end = at + variant.size();
-            buffer.replace(at, variant.size() + lineBreakAt(buffer.text(), end), {});
+    for (bool removed = true; removed;) {
+        removed = false;
+        for (const PageHeadVariants::Variants *variants : groups) {
+            for (QLatin1StringView variant : *variants) {
+                const qsizetype at = buffer.first(MarkupScan::exact(variant));
+                if (at < 0)
+                    continue;
+                const qsizetype end = at + variant.size();
+                buffer.replace(at, variant.size() + lineBreakAt(buffer.text(), end), {});
+                removed = true;
+            }
         }
     }
-    if (!found && wanted)
-        addToHead(buffer, element);
+}
+
+// A ticked script- or style-type meta tag is added when missing.
+void addTypeMeta(EditingBuffer &buffer, const PageHeadVariants::Variants &variants, const PieceList &element)
+{
+    for (QLatin1StringView variant : variants) {
+        if (buffer.first(MarkupScan::exact(variant)) >= 0)
+            return;
+    }
+    addToHead(buffer, element);
 }
 
 PieceList meta(const QString &equiv, const PieceBuilder &content)
@@ -169,6 +180,16 @@ SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &s
 {
     EditingBuffer buffer(text, watchedNeedles());
 
+    // Removals come first: taking a tag out can join the text around it into
+    // a declaration, a charset meta tag or a title, which the steps below
+    // must then see as the page holds it.
+    std::vector<const PageHeadVariants::Variants *> unticked;
+    if (!settings.scriptType)
+        unticked.push_back(&PageHeadVariants::scriptType);
+    if (!settings.styleType)
+        unticked.push_back(&PageHeadVariants::styleType);
+    removeTypeMetas(buffer, unticked);
+
     // The declaration: replaced where it stands, whatever its letter case, or
     // put on a line of its own at the start.
     qsizetype caret = 0;
@@ -192,8 +213,10 @@ SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &s
         addToHead(buffer, charsetMeta(settings.charset));
     }
 
-    writeTypeMeta(buffer, PageHeadVariants::scriptType, settings.scriptType, scriptTypeMeta());
-    writeTypeMeta(buffer, PageHeadVariants::styleType, settings.styleType, styleTypeMeta());
+    if (settings.scriptType)
+        addTypeMeta(buffer, PageHeadVariants::scriptType, scriptTypeMeta());
+    if (settings.styleType)
+        addTypeMeta(buffer, PageHeadVariants::styleType, styleTypeMeta());
 
     // The language: the value replaced where one is; otherwise added to a bare
     // html start tag. Each place is written once, though two spellings may
@@ -224,7 +247,10 @@ SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &s
     }
 
     // The title: its text replaced between the tags. A title tag that never
-    // closes is left alone and gets no second title beside it. Both spellings
+    // closes, or whose end tag comes only after other markup, is left alone
+    // and gets no second title beside it: replacing up to a far end tag would
+    // eat the meta tags, or the body, of a page whose title was left open.
+    // (The same rule as PageSettingsReader::read.) Both spellings
     // of the tag are looked for in any letter case, as when reading, so a
     // "<Title>" page does not get a second title either.
     bool titleSet = false;
@@ -235,9 +261,9 @@ SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &s
             continue;
         titleSet = true;
         const qsizetype end = buffer.indexOf(kTitleEnd, at);
-        if (end < 0)
-            continue;
         const qsizetype start = at + PageHeadVariants::title.size();
+        if (end < 0 || buffer.text().indexOfAny(u"<", start) != end)
+            continue;
         buffer.replace(start, end - start, PieceBuilder().black(settings.title).take());
     }
     if (!titleSet)

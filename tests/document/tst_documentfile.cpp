@@ -55,6 +55,8 @@ private slots:
     void savesLookAlikesInLegacyEncodings();
     void refusesUnencodableCharacter_data();
     void refusesUnencodableCharacter();
+    void refusesBytesThatWouldOpenAsOtherText_data();
+    void refusesBytesThatWouldOpenAsOtherText();
     void reportsUndecodableBytes_data();
     void reportsUndecodableBytes();
     void refusesToSaveOverUndecodableBytes_data();
@@ -335,6 +337,49 @@ void TestDocumentFile::refusesUnencodableCharacter()
     QVERIFY2(result.error.startsWith(expected), qPrintable(result.error));
     QCOMPARE(result.unencodablePosition, position);
     QCOMPARE(contents(target), old);
+}
+
+void TestDocumentFile::refusesBytesThatWouldOpenAsOtherText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<bool>("saves");
+
+    // 昀 was read from 8F C1 F5 but is written as FA B4, so the page fits
+    // code page 932, which reading tries first.
+    const QString eucPage = QStringLiteral("<p>あ亜ｱuO^弛昀");
+    QTest::newRow("undeclared EUC-JP that would open as Shift_JIS -> refused")
+        << eucPage << TextEncoding::EucJp << false;
+    QTest::newRow("the same page declaring EUC-JP -> saved, opens the same")
+        << QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-JP\">\n") + eucPage
+        << TextEncoding::EucJp << true;
+    QTest::newRow("undeclared Shift_JIS ﾃｽ, whose bytes are UTF-8 ý -> refused")
+        << QStringLiteral("ﾃｽ") << TextEncoding::ShiftJis << false;
+    QTest::newRow("undeclared Shift_JIS ﾃｽﾄ, not UTF-8 -> saved") << QStringLiteral("ﾃｽﾄ") << TextEncoding::ShiftJis
+                                                                << true;
+    QTest::newRow("undeclared ASCII in ISO-2022-JP -> saved, reads the same as Shift_JIS")
+        << QStringLiteral("<p>abc</p>\n") << TextEncoding::Iso2022Jp << true;
+    QTest::newRow("undeclared UTF-8 -> saved") << QStringLiteral("<p>日本語</p>") << TextEncoding::Utf8 << true;
+}
+
+void TestDocumentFile::refusesBytesThatWouldOpenAsOtherText()
+{
+    QFETCH(QString, text);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(bool, saves);
+
+    const QByteArray old("old contents\r\n");
+    const QString target = fileWith(old);
+    const DocumentFile::WriteResult result =
+        DocumentFile::write(target, text, TextFileFormat{encoding, false, LineBreakStyle::Lf});
+    QCOMPARE(result.ok, saves);
+    if (!saves) {
+        QVERIFY2(result.error.contains(QStringLiteral("文字化け")), qPrintable(result.error));
+        QVERIFY2(result.error.contains(textEncodingName(encoding)), qPrintable(result.error));
+        QCOMPARE(contents(target), old);
+        return;
+    }
+    QCOMPARE(DocumentFile::read(target).text, text);
 }
 
 void TestDocumentFile::reportsUndecodableBytes_data()

@@ -29,6 +29,9 @@ void TestLineCuts::piecesStayWholeAndBounded_data()
     QTest::newRow("𠀋𠀋𠀋... every hard cut would split a pair") << astral.repeated(500) << 100 << 63;
     QTest::newRow("a𠀋a𠀋... pairs at odd places") << (QStringLiteral("a") + astral).repeated(400) << 100 << 50;
     QTest::newRow("日本語　全角空白") << QStringLiteral("日本語の文章　").repeated(300) << 500 << 200;
+    QTest::newRow("x\\r\\nx\\r\\n... every other hard cut would split a CR LF")
+        << QStringLiteral("x\r\n").repeated(300) << 100 << 64;
+    QTest::newRow("\\r\\n\\r\\n... breaks only, odd target") << QStringLiteral("\r\n").repeated(300) << 50 << 33;
     QTest::newRow("exactly the limit: one piece") << QStringLiteral("x").repeated(100) << 100 << 50;
     QTest::newRow("one past the limit: cut") << QStringLiteral("x").repeated(101) << 100 << 50;
 }
@@ -46,6 +49,7 @@ void TestLineCuts::piecesStayWholeAndBounded()
         QVERIFY2(cut - previous <= target, qPrintable(QStringLiteral("piece of %1").arg(cut - previous)));
         QVERIFY(cut < text.size());
         QVERIFY2(!(text.at(cut - 1).isHighSurrogate() && text.at(cut).isLowSurrogate()), "a pair was split");
+        QVERIFY2(!(text.at(cut - 1) == u'\r' && text.at(cut) == u'\n'), "a CR LF was split");
         previous = cut;
     }
     QVERIFY(text.size() - previous <= target || cuts.isEmpty());
@@ -62,6 +66,7 @@ void TestLineCuts::cutFallsAfterTheLastPleasantPlace_data()
     QTest::newRow(">xxxxxxx... a > in the first half is too early") << QStringLiteral("x>xxxxxxxxxxxxxxxxxxxxxxxxxxxx") << 16 << 16;
     QTest::newRow("xxx|𠀋 hard cut before a pair") << QStringLiteral("xxxxxxxxxxxxxxx") + QString::fromUcs4(U"\U0002000B") + QStringLiteral("xxxxxxxxxxxxxxx")
                                              << 16 << 15;
+    QTest::newRow("xxx\\r|\\n hard cut before the CR") << QStringLiteral("xxxxxxxxxxxxxxx\r\nxxxxxxxxxxxxxxx") << 16 << 15;
     QTest::newRow("short rest: the end of the text") << QStringLiteral("xxxx") << 16 << 4;
 }
 

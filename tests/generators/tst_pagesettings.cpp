@@ -155,6 +155,8 @@ void TestPageSettings::read_data()
     QTest::newRow("Title in odd letter case") << "<Title>トップ</tItle>"
                                               << settings([](PageSettings &s) { s.title = "トップ"; });
     QTest::newRow("title never closed: empty") << "<title>Top" << settings();
+    QTest::newRow("title left open before a meta, an end tag far below: empty")
+        << "<title>Top\r\n<meta name=\"x\">\r\n<body></body></title>" << settings();
     QTest::newRow("<!doctype html> in lower case: HTML5")
         << "<!doctype html>\r\n<html>" << settings([](PageSettings &s) { s.doctype = "HTML5"; });
     QTest::newRow("declaration with system identifier: its public one")
@@ -245,6 +247,25 @@ void TestPageSettings::write_data()
         << settings([](PageSettings &s) { s.title = "t"; })
         << lines({kDoctype, "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta(), R"(<link rel="x">)",
                   "next line"});
+    QTest::newRow("unticked style meta written twice in the page: both copies go")
+        << lines({kDoctype, "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta(), kStyle, "<p>x</p>", kStyle})
+        << settings([](PageSettings &s) { s.title = "t"; })
+        << lines({kDoctype, "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta(), "<p>x</p>", ""});
+    QTest::newRow("unticked style meta split by another copy: the copy the removal joins goes too")
+        << kDoctype + "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta()
+               + kStyle.left(20) + kStyle + kStyle.mid(20)
+        << settings([](PageSettings &s) { s.title = "t"; })
+        << kDoctype + "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta();
+    QTest::newRow("style meta splitting a charset meta: removed first, the joined charset value written")
+        << kDoctype + "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta("euc-jp").left(30) + kStyle
+               + charsetMeta("euc-jp").mid(30)
+        << settings([](PageSettings &s) { s.title = "t"; })
+        << kDoctype + "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta();
+    QTest::newRow("style meta splitting a script meta, both unticked: both go")
+        << kDoctype + "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta() + kScript.left(20) + kStyle
+               + kScript.mid(20)
+        << settings([](PageSettings &s) { s.title = "t"; })
+        << kDoctype + "<html lang=\"ja-JP\"><head><title>t</title>" + charsetMeta();
     QTest::newRow("ticked script meta already there: kept once")
         << lines({kDoctype, "<html lang=\"ja-JP\"><head><title>t</title>", charsetMeta(), kScript})
         << settings([](PageSettings &s) { s.title = "t"; s.scriptType = true; })
@@ -269,6 +290,16 @@ void TestPageSettings::write_data()
         << kDoctype + "<html lang=\"ja-JP\"><head>" + charsetMeta() + "<title>old"
         << settings([](PageSettings &s) { s.title = "new"; })
         << kDoctype + "<html lang=\"ja-JP\"><head>" + charsetMeta() + "<title>old";
+    QTest::newRow("title left open before the charset meta: the meta and the body kept")
+        << lines({kDoctype, "<html lang=\"ja-JP\"><head><title>old", charsetMeta("euc-jp"),
+                  "</head><body>本文</body><title>t</title>"})
+        << settings([](PageSettings &s) { s.title = "new"; })
+        << lines({kDoctype, "<html lang=\"ja-JP\"><head><title>old", charsetMeta(),
+                  "</head><body>本文</body><title>t</title>"});
+    QTest::newRow("<title> inside a <TITLE>: the inner end tag closes only the inner one")
+        << kDoctype + "<html lang=\"ja-JP\"><head>" + charsetMeta() + "<title>a<TITLE>b</title>"
+        << settings([](PageSettings &s) { s.title = "new"; })
+        << kDoctype + "<html lang=\"ja-JP\"><head>" + charsetMeta() + "<title>a<TITLE>new</title>";
     QTest::newRow("<Title> in odd case replaced, no second title")
         << kDoctype + "<html lang=\"ja-JP\"><head>" + charsetMeta() + "<Title>old</Title>"
         << settings([](PageSettings &s) { s.title = "new"; })
@@ -303,6 +334,14 @@ void TestPageSettings::writingTwiceChangesNothing_data()
            });
     QTest::newRow("metas removed") << lines({"<head>", kScript, kStyle, charsetMeta("euc-jp"), "</head>"})
                                    << settings();
+    QTest::newRow("charset meta inside a title left open")
+        << lines({"<html>", "<head>", "<title>old", charsetMeta("euc-jp"), "</head>", "<body>", "<h1>x</h1>",
+                  "</body>", "<title>t</title>", "</html>"})
+        << settings([](PageSettings &s) { s.charset = "UTF-8"; s.scriptType = true; });
+    QTest::newRow("style meta twice, in two spellings, unticked")
+        << lines({"<html>", "<head>", R"(<META http-equiv="Content-Style-Type" content="text/css">)", kStyle,
+                  "</head>", R"(<META http-equiv="Content-Style-Type" content="text/css">)", "</html>"})
+        << settings([](PageSettings &s) { s.scriptType = true; });
     QTest::newRow("HTML5 over an old declaration") << "<!DOCTYPE HTML PUBLIC \"x\">\r\n<html><head></head></html>"
                                                    << settings([](PageSettings &s) { s.doctype = "HTML5"; });
 }
