@@ -117,7 +117,11 @@ void Form4::setTarget(Form1 *target)
     m_target = target;
     // A dialog whose window has closed has nothing left to search.
     if (target)
-        m_targetGone = connect(target, &QObject::destroyed, this, &QDialog::reject);
+        m_targetGone = connect(target, &QObject::destroyed, this, [this] {
+            // Half destroyed already: nothing may reach it as a window now.
+            m_target.clear();
+            reject();
+        });
 }
 
 void Form4::focusSearchText()
