@@ -41,13 +41,6 @@ private slots:
 };
 
 namespace {
-QStringList itemNames(const QMenu *menu)
-{
-    QStringList names;
-    for (QAction *action : menu->actions())
-        names << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
-    return names;
-}
 
 // Runs `drive` on whichever palette dialog the menu item opens.
 std::shared_ptr<bool> driveAnyPalette(const std::function<void(PaletteDialog *)> &drive)
@@ -69,14 +62,14 @@ void TestPaletteDialogs::tagMenuHoldsTheColourItemsAndPageDialogs()
     FrameFixture f;
     Form1 *doc = f.active();
     QMenu *colours = doc->menuItem(QStringLiteral("IDM_ADD_COLOR"))->menu();
-    QCOMPARE(itemNames(colours), QStringList({"IDM_ADD_COLOR_W3C", "IDM_ADD_COLOR94", "IDM_ADD_COLOR141",
+    QCOMPARE(FrameFixture::itemNames(colours), QStringList({"IDM_ADD_COLOR_W3C", "IDM_ADD_COLOR94", "IDM_ADD_COLOR141",
                                               "IDM_WebSafe", "IDM_ADD_BINCOLOR"}));
     QStringList captions;
     for (QAction *action : colours->actions())
         captions << action->text();
     QCOMPARE(captions, QStringList({"W3C準拠16色", "256色時WinMac共通94色", "NN,IE共通定義141色",
                                     "Webセーフカラー216色", "フルカラー色数値"}));
-    const QStringList tagMenu = itemNames(doc->menuItem(QStringLiteral("IDM_ADD"))->menu());
+    const QStringList tagMenu = FrameFixture::itemNames(doc->menuItem(QStringLiteral("IDM_ADD"))->menu());
     const qsizetype normal = tagMenu.indexOf(QStringLiteral("IDM_NORMAL"));
     QVERIFY(normal > tagMenu.indexOf(QStringLiteral("IDM_ADD_COLOR")));
     QCOMPARE(tagMenu.indexOf(QStringLiteral("IDM_EDIT_PGPROP")), normal + 1);

@@ -42,13 +42,6 @@ private slots:
 };
 
 namespace {
-QStringList itemNames(const QMenu *menu)
-{
-    QStringList names;
-    for (QAction *action : menu->actions())
-        names << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
-    return names;
-}
 
 QMenu *editMenu(Form1 *doc)
 {
@@ -67,14 +60,14 @@ void TestEditCommands::editMenuHoldsItsItemsInOrder()
     FrameFixture f;
     Form1 *doc = f.active();
     QCOMPARE(editMenu(doc)->title(), QStringLiteral("編集(&E)"));
-    QCOMPARE(itemNames(editMenu(doc)),
+    QCOMPARE(FrameFixture::itemNames(editMenu(doc)),
              QStringList({"IDM_TAG_REEDIT", "IDM_UNDO", "-", "IDM_CUT", "IDM_COPY", "IDM_PASTE", "IDM_DEL", "-",
                           "IDM_DRPASTE", "-", "IDM_UCASE", "IDM_LCASE", "-", "IDM_REPLACE_BR", "IDM_REPLACE_X",
                           "IDM_REPLACE_BOTH"}));
     QCOMPARE(doc->menuItem("IDM_CUT")->text(), QStringLiteral("切り取り\tCtrl+X"));
     QCOMPARE(doc->menuItem("IDM_UCASE")->shortcut(), QKeySequence(QStringLiteral("Ctrl+U")));
     QCOMPARE(doc->menuItem("IDM_TAG_REEDIT")->shortcut(), QKeySequence(Qt::Key_F1));
-    QCOMPARE(itemNames(doc->menuItem("IDM_DRPASTE")->menu()),
+    QCOMPARE(FrameFixture::itemNames(doc->menuItem("IDM_DRPASTE")->menu()),
              QStringList({"IDM_BR_PASTE", "IDM_TXT_PASTE", "IDM_BOTH_BASTE"}));
 }
 

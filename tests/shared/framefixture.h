@@ -8,10 +8,12 @@
 #include "frame/mdiform1.h"
 #include "shared/module1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -108,6 +110,15 @@ struct FrameFixture {
         open();
         settle();
         return reached;
+    }
+
+    // A menu's items by object name, "-" for a separator.
+    static QStringList itemNames(const QMenu *menu)
+    {
+        QStringList names;
+        for (QAction *action : menu->actions())
+            names << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+        return names;
     }
 
     // A click where a check box or an option button takes it: on its mark,
