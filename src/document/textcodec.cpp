@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <QHash>
+
 #include <algorithm>
 #include <vector>
 
@@ -139,6 +141,113 @@ private:
     qsizetype m_used = 0;
 };
 
+// ISO-2022-JP characters the platform's decoder reads but its encoder can't
+// write: the IBM kanji of JIS rows 89-92 (髙, 﨑 and the small Roman numerals
+// among them) and the half-width katakana of JIS X 0201, both of which Windows
+// mail and editors write and browsers read. A file holding them is written
+// back with the same codes instead of being refused.
+struct JisCode {
+    const char *escape = nullptr;
+    char bytes[2] = {};
+    qsizetype length = 0;
+};
+
+constexpr const char *AsciiEscape = "\x1b(B";
+constexpr const char *KanjiEscape = "\x1b$B";
+constexpr const char *KatakanaEscape = "\x1b(I";
+
+const QHash<char16_t, JisCode> &jisExtras()
+{
+    static const QHash<char16_t, JisCode> extras = [] {
+        QHash<char16_t, JisCode> table;
+        const auto add = [&table](const char *escape, QByteArrayView code) {
+            QStringDecoder decoder(icuName(TextEncoding::Iso2022Jp));
+            const QString text = decoder.decode(QByteArray(escape) + code.toByteArray() + AsciiEscape);
+            if (decoder.hasError() || text.size() != 1
+                || looksLikeStandIn(text.at(0).unicode(), TextEncoding::Iso2022Jp))
+                return;
+            // The encoder only runs when its result is taken as bytes.
+            QStringEncoder encoder(icuName(TextEncoding::Iso2022Jp));
+            const QByteArray written = encoder.encode(text);
+            // Where a character has two codes the first one read is kept, so
+            // the bytes written are the same each time.
+            if (!encoder.hasError() || table.contains(text.at(0).unicode()))
+                return;
+            JisCode jis{escape, {code.at(0), code.size() > 1 ? code.at(1) : '\0'}, code.size()};
+            table.insert(text.at(0).unicode(), jis);
+        };
+        for (char row = 0x79; row <= 0x7C; ++row) {
+            for (char cell = 0x21; cell <= 0x7E; ++cell) {
+                const char code[] = {row, cell};
+                add(KanjiEscape, QByteArrayView(code, 2));
+            }
+        }
+        for (char kana = 0x21; kana <= 0x5F; ++kana)
+            add(KatakanaEscape, QByteArrayView(&kana, 1));
+        return table;
+    }();
+    return extras;
+}
+
+// The escape sequence that starts at `at` (ESC, intermediates, final byte).
+QByteArray escapeAt(const QByteArray &bytes, qsizetype at)
+{
+    qsizetype end = at + 1;
+    while (end < bytes.size() && bytes.at(end) >= 0x20 && bytes.at(end) <= 0x2F)
+        ++end;
+    return bytes.mid(at, end + 1 - at);
+}
+
+// ISO-2022-JP through the platform's encoder, with the codes of `jisExtras`
+// spliced in. The encoder keeps a mode of its own that the spliced codes leave
+// alone: each splice switches as it needs, and the mode the encoder believes
+// in is switched back to just before the encoder writes again, so that no
+// escape is left with nothing after it (which readers take for damage).
+QByteArray encodeIso2022Jp(QStringView text, QStringEncoder &encoder)
+{
+    const QHash<char16_t, JisCode> &extras = jisExtras();
+    QByteArray bytes;
+    QByteArray believed = AsciiEscape; // the encoder's mode
+    QByteArray actual = believed;      // the mode the bytes are in
+    const auto write = [&](QStringView piece) {
+        const QByteArray out = encoder.encode(piece);
+        if (out.isEmpty())
+            return;
+        if (actual != believed && !out.startsWith('\x1b'))
+            bytes += believed;
+        const qsizetype lastEscape = out.lastIndexOf('\x1b');
+        if (lastEscape >= 0)
+            believed = escapeAt(out, lastEscape);
+        actual = believed;
+        bytes += out;
+    };
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto extra = extras.constFind(text.at(i).unicode());
+        if (extra == extras.cend())
+            continue;
+        write(text.sliced(from, i - from));
+        if (actual != extra->escape) {
+            actual = extra->escape;
+            bytes += actual;
+        }
+        bytes.append(extra->bytes, extra->length);
+        from = i + 1;
+    }
+    write(text.sliced(from));
+    // The encoder stays in a kanji mode at the end of its input until more
+    // text comes; a line break makes it switch back. A file ends in ASCII.
+    QByteArray tail = encoder.encode(QStringView(u"\n"));
+    tail.chop(1);
+    if (!tail.isEmpty()) {
+        bytes += tail;
+        actual = AsciiEscape;
+    }
+    if (actual != AsciiEscape)
+        bytes += AsciiEscape;
+    return bytes;
+}
+
 } // namespace
 
 bool TextCodec::isAvailable(TextEncoding encoding)
@@ -210,15 +319,10 @@ std::optional<QByteArray> TextCodec::encodeExactly(QStringView text, TextEncodin
             }
         }
         bytes += encoder.encode(text.sliced(from));
+    } else if (encoding == TextEncoding::Iso2022Jp) {
+        bytes = encodeIso2022Jp(text, encoder);
     } else {
         bytes = encoder.encode(text);
-    }
-    if (encoding == TextEncoding::Iso2022Jp) {
-        // The encoder stays in a kanji mode at the end of its input until more
-        // text comes; an ASCII character makes it switch back, as the file needs.
-        QByteArray tail = encoder.encode(QStringView(u"\n"));
-        tail.chop(1);
-        bytes += tail;
     }
     if (encoder.hasError())
         return std::nullopt;

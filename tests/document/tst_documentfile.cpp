@@ -247,8 +247,9 @@ void TestDocumentFile::roundTripsJapanese_data()
     QTest::newRow("UTF-8") << common + kana + "😀" << TextFileFormat{TextEncoding::Utf8};
     QTest::newRow("UTF-8 with mark, LF") << common << TextFileFormat{TextEncoding::Utf8, true, LineBreakStyle::Lf};
     QTest::newRow("EUC-JP") << "<meta charset=\"EUC-JP\">\n" + common + kana << TextFileFormat{TextEncoding::EucJp};
-    // ISO-2022-JP has no half-width kana.
-    QTest::newRow("ISO-2022-JP, CR") << common << TextFileFormat{TextEncoding::Iso2022Jp, false, LineBreakStyle::Cr};
+    QTest::newRow("ISO-2022-JP, CR, with IBM kanji")
+        << common + kana + QStringLiteral("髙﨑ⅰ\n")
+        << TextFileFormat{TextEncoding::Iso2022Jp, false, LineBreakStyle::Cr};
 }
 
 void TestDocumentFile::roundTripsJapanese()
@@ -311,8 +312,8 @@ void TestDocumentFile::refusesUnencodableCharacter_data()
                                          << QStringLiteral("¥") << 1 << qsizetype(0);
     QTest::newRow("euro sign after a wave dash, EUC-JP")
         << QStringLiteral("〜\n€") << TextEncoding::EucJp << QStringLiteral("€") << 2 << qsizetype(2);
-    QTest::newRow("half-width kana, ISO-2022-JP") << QStringLiteral("a\nｶ") << TextEncoding::Iso2022Jp
-                                                  << QStringLiteral("ｶ") << 2 << qsizetype(2);
+    QTest::newRow("euro sign, ISO-2022-JP") << QStringLiteral("a\nｶ€") << TextEncoding::Iso2022Jp
+                                            << QStringLiteral("€") << 2 << qsizetype(3);
     QTest::newRow("escape code, ISO-2022-JP") << QStringLiteral("a\x1b") << TextEncoding::Iso2022Jp
                                               << QStringLiteral("U+001B") << 1 << qsizetype(1);
     QTest::newRow("lone surrogate, UTF-8") << QStringLiteral("a\nb") + QChar(0xD800)
@@ -560,6 +561,16 @@ void TestDocumentFile::keepsEveryCharacterByteForByte_data()
     QTest::newRow("NEC-selected IBM kanji comes back in the IBM row, Shift_JIS")
         << QByteArray("\xED\x40") + SjisNihongo << QStringLiteral("\u7E8A日本語")
         << QByteArray("\xFA\x5C") + SjisNihongo;
+    // Codes the platform reads in ISO-2022-JP but would not write by itself.
+    const QByteArray jisPage = QByteArray("<p>\x1B$BF|\x7C\x62\x1B(B</p>");
+    QTest::newRow("IBM kanji after a kanji, ISO-2022-JP")
+        << jisPage << QStringLiteral("<p>日髙</p>") << jisPage;
+    const QByteArray kanaPage = QByteArray("a\x1B(I6@\x1B$BF|\x1B(Bz");
+    QTest::newRow("half-width kana between ASCII and kanji, ISO-2022-JP")
+        << kanaPage << QStringLiteral("aｶﾀ日z") << kanaPage;
+    const QByteArray romanPage = QByteArray("\x1B(J\\\x1B$B\x7C\x71\x1B(B");
+    QTest::newRow("small Roman numeral after a yen sign, ISO-2022-JP")
+        << romanPage << QStringLiteral("¥ⅰ") << romanPage;
 }
 
 void TestDocumentFile::keepsEveryCharacterByteForByte()
