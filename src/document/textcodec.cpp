@@ -6,6 +6,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -48,7 +49,9 @@ QStringEncoder makeEncoder(TextEncoding encoding)
 
 // Characters the converters also put in place of bytes they could not
 // decode. The legacy converters use SUB; the EUC-JP one passes a lone byte
-// 0x80-0x9F through as a C1 control, which no EUC-JP page means to hold.
+// 0x80-0x9F through as a C1 control, which no EUC-JP page means to hold, and
+// reads 0x8E 0xE0-0xE2, which are no half-width katakana and which browsers
+// take for damage, as ¢ £ ¬ (no other EUC-JP code reads as those three).
 bool looksLikeStandIn(char16_t c, TextEncoding encoding)
 {
     if (c == ReplacementCharacter)
@@ -57,7 +60,9 @@ bool looksLikeStandIn(char16_t c, TextEncoding encoding)
         return false;
     if (c == Substitute)
         return true;
-    return encoding == TextEncoding::EucJp && c >= 0x80 && c <= 0x9F;
+    if (encoding != TextEncoding::EucJp)
+        return false;
+    return (c >= 0x80 && c <= 0x9F) || c == 0xA2 || c == 0xA3 || c == 0xAC;
 }
 
 // Bytes whose character we decide ourselves: what the converter gives for
@@ -141,52 +146,99 @@ private:
     qsizetype m_used = 0;
 };
 
-// ISO-2022-JP characters the platform's decoder reads but its encoder can't
-// write: the IBM kanji of JIS rows 89-92 (髙, 﨑 and the small Roman numerals
-// among them) and the half-width katakana of JIS X 0201, both of which Windows
-// mail and editors write and browsers read. A file holding them is written
-// back with the same codes instead of being refused.
-struct JisCode {
-    const char *escape = nullptr;
-    char bytes[2] = {};
-    qsizetype length = 0;
+// Characters the platform's decoders read but its encoders can't write back
+// as they came: in ISO-2022-JP the IBM kanji of JIS rows 89-92 (髙, 﨑 and the
+// small Roman numerals among them) and the half-width katakana of JIS X 0201,
+// which Windows mail and editors write and browsers read; in EUC-JP the
+// broken bar ¦ of JIS X 0212. A file holding them is written back with its
+// own codes instead of being refused.
+struct OneWayCode {
+    QByteArray escape; // the ISO-2022-JP mode the code is in
+    QByteArray bytes;
 };
+using OneWayCodes = QHash<char16_t, OneWayCode>;
 
 constexpr const char *AsciiEscape = "\x1b(B";
-constexpr const char *KanjiEscape = "\x1b$B";
-constexpr const char *KatakanaEscape = "\x1b(I";
 
-const QHash<char16_t, JisCode> &jisExtras()
+// Adds `bytes` (after `escape`) when they decode to one character that the
+// encoder does not write back as that character.
+void addWhenOneWay(OneWayCodes &table, TextEncoding encoding, const QByteArray &escape, const QByteArray &bytes)
 {
-    static const QHash<char16_t, JisCode> extras = [] {
-        QHash<char16_t, JisCode> table;
-        const auto add = [&table](const char *escape, QByteArrayView code) {
-            QStringDecoder decoder(icuName(TextEncoding::Iso2022Jp));
-            const QString text = decoder.decode(QByteArray(escape) + code.toByteArray() + AsciiEscape);
-            if (decoder.hasError() || text.size() != 1
-                || looksLikeStandIn(text.at(0).unicode(), TextEncoding::Iso2022Jp))
-                return;
-            // The encoder only runs when its result is taken as bytes.
-            QStringEncoder encoder(icuName(TextEncoding::Iso2022Jp));
-            const QByteArray written = encoder.encode(text);
-            // Where a character has two codes the first one read is kept, so
-            // the bytes written are the same each time.
-            if (!encoder.hasError() || table.contains(text.at(0).unicode()))
-                return;
-            JisCode jis{escape, {code.at(0), code.size() > 1 ? code.at(1) : '\0'}, code.size()};
-            table.insert(text.at(0).unicode(), jis);
-        };
+    const QByteArray end = escape.isEmpty() ? QByteArray() : QByteArray(AsciiEscape);
+    QStringDecoder decoder = makeDecoder(encoding);
+    const QString text = decoder.decode(escape + bytes + end);
+    if (decoder.hasError() || text.size() != 1 || looksLikeStandIn(text.at(0).unicode(), encoding))
+        return;
+    // Where a character has two such codes the first one is kept, so the
+    // bytes written are the same each time.
+    if (table.contains(text.at(0).unicode()))
+        return;
+    QStringEncoder encoder = makeEncoder(encoding);
+    QByteArray written = encoder.encode(text);
+    written += encoder.encode(QStringView(u"\n"));
+    QStringDecoder back = makeDecoder(encoding);
+    const QString reread = back.decode(written);
+    if (encoder.hasError() || back.hasError() || reread != text + u'\n')
+        table.insert(text.at(0).unicode(), OneWayCode{escape, bytes});
+}
+
+QByteArray codeBytes(std::initializer_list<char> bytes)
+{
+    return QByteArray(bytes.begin(), qsizetype(bytes.size()));
+}
+
+const OneWayCodes &oneWayCodes(TextEncoding encoding)
+{
+    static const OneWayCodes iso2022Jp = [] {
+        OneWayCodes table;
         for (char row = 0x79; row <= 0x7C; ++row) {
-            for (char cell = 0x21; cell <= 0x7E; ++cell) {
-                const char code[] = {row, cell};
-                add(KanjiEscape, QByteArrayView(code, 2));
-            }
+            for (char cell = 0x21; cell <= 0x7E; ++cell)
+                addWhenOneWay(table, TextEncoding::Iso2022Jp, "\x1b$B", codeBytes({row, cell}));
         }
         for (char kana = 0x21; kana <= 0x5F; ++kana)
-            add(KatakanaEscape, QByteArrayView(&kana, 1));
+            addWhenOneWay(table, TextEncoding::Iso2022Jp, "\x1b(I", QByteArray(1, kana));
         return table;
     }();
-    return extras;
+    static const OneWayCodes eucJp = [] {
+        // Two-byte codes all come back as they were; the rest are looked
+        // for among the half-width katakana (SS2) and in JIS X 0212 (SS3).
+        OneWayCodes table;
+        for (int second = 0xA1; second <= 0xFE; ++second)
+            addWhenOneWay(table, TextEncoding::EucJp, {}, codeBytes({'\x8E', char(second)}));
+        for (int row = 0xA1; row <= 0xFE; ++row) {
+            for (int cell = 0xA1; cell <= 0xFE; ++cell)
+                addWhenOneWay(table, TextEncoding::EucJp, {}, codeBytes({'\x8F', char(row), char(cell)}));
+        }
+        return table;
+    }();
+    static const OneWayCodes none;
+    switch (encoding) {
+    case TextEncoding::Iso2022Jp:
+        return iso2022Jp;
+    case TextEncoding::EucJp:
+        return eucJp;
+    default:
+        return none;
+    }
+}
+
+// EUC-JP through the platform's encoder, with the codes of `oneWayCodes`
+// put in where their characters stand (the encoding keeps no state).
+QByteArray encodeEucJp(QStringView text, QStringEncoder &encoder)
+{
+    const OneWayCodes &oneWay = oneWayCodes(TextEncoding::EucJp);
+    QByteArray bytes;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto code = oneWay.constFind(text.at(i).unicode());
+        if (code == oneWay.cend())
+            continue;
+        bytes += encoder.encode(text.sliced(from, i - from));
+        bytes += code->bytes;
+        from = i + 1;
+    }
+    bytes += encoder.encode(text.sliced(from));
+    return bytes;
 }
 
 // The escape sequence that starts at `at` (ESC, intermediates, final byte).
@@ -198,14 +250,14 @@ QByteArray escapeAt(const QByteArray &bytes, qsizetype at)
     return bytes.mid(at, end + 1 - at);
 }
 
-// ISO-2022-JP through the platform's encoder, with the codes of `jisExtras`
+// ISO-2022-JP through the platform's encoder, with the codes of `oneWayCodes`
 // spliced in. The encoder keeps a mode of its own that the spliced codes leave
 // alone: each splice switches as it needs, and the mode the encoder believes
 // in is switched back to just before the encoder writes again, so that no
 // escape is left with nothing after it (which readers take for damage).
 QByteArray encodeIso2022Jp(QStringView text, QStringEncoder &encoder)
 {
-    const QHash<char16_t, JisCode> &extras = jisExtras();
+    const OneWayCodes &extras = oneWayCodes(TextEncoding::Iso2022Jp);
     QByteArray bytes;
     QByteArray believed = AsciiEscape; // the encoder's mode
     QByteArray actual = believed;      // the mode the bytes are in
@@ -231,7 +283,7 @@ QByteArray encodeIso2022Jp(QStringView text, QStringEncoder &encoder)
             actual = extra->escape;
             bytes += actual;
         }
-        bytes.append(extra->bytes, extra->length);
+        bytes += extra->bytes;
         from = i + 1;
     }
     write(text.sliced(from));
@@ -321,6 +373,8 @@ std::optional<QByteArray> TextCodec::encodeExactly(QStringView text, TextEncodin
         bytes += encoder.encode(text.sliced(from));
     } else if (encoding == TextEncoding::Iso2022Jp) {
         bytes = encodeIso2022Jp(text, encoder);
+    } else if (encoding == TextEncoding::EucJp) {
+        bytes = encodeEucJp(text, encoder);
     } else {
         bytes = encoder.encode(text);
     }

@@ -441,6 +441,9 @@ void TestDocumentFile::refusesToSaveOverUndecodableBytes_data()
     QTest::newRow("stray 0xFF under a utf-8 declaration, U+FFFD of the file's own before it")
         << QByteArray("<meta charset=\"utf-8\">\n\xEF\xBF\xBD\n\xFF") << TextEncoding::Utf8 << 1 << 3
         << QByteArray("<meta charset=\"utf-8\">\n?\n?");
+    QTest::newRow("SS2 before a byte that is no katakana, after a big circle, EUC-JP")
+        << QByteArray("<meta charset=\"euc-jp\">\n<p>\xA1\xFE\x8E\xE1</p>") << TextEncoding::EucJp << 1 << 2
+        << QByteArray("<meta charset=\"euc-jp\">\n<p>\xA1\xFE?</p>");
     QTest::newRow("SUB in ASCII is the file's, SUB inside kanji is not, ISO-2022-JP")
         << QByteArray("\x1A\x1B$BF|\x1A\x1B(B") << TextEncoding::Iso2022Jp << 1 << 1
         << QByteArray("\x1A\x1B$BF|\x1B(B?");
@@ -561,7 +564,10 @@ void TestDocumentFile::keepsEveryCharacterByteForByte_data()
     QTest::newRow("NEC-selected IBM kanji comes back in the IBM row, Shift_JIS")
         << QByteArray("\xED\x40") + SjisNihongo << QStringLiteral("\u7E8A日本語")
         << QByteArray("\xFA\x5C") + SjisNihongo;
-    // Codes the platform reads in ISO-2022-JP but would not write by itself.
+    // Codes the platform reads but would not write by itself.
+    QTest::newRow("broken bar of JIS X 0212, EUC-JP")
+        << eucHead + "\x8F\xA2\xC3" + EucNihongo << eucHead + QStringLiteral("¦日本語")
+        << eucHead + "\x8F\xA2\xC3" + EucNihongo;
     const QByteArray jisPage = QByteArray("<p>\x1B$BF|\x7C\x62\x1B(B</p>");
     QTest::newRow("IBM kanji after a kanji, ISO-2022-JP")
         << jisPage << QStringLiteral("<p>日髙</p>") << jisPage;
