@@ -32,6 +32,10 @@ struct PageHeadVariants {
         QLatin1StringView(R"(<html lang=")"),
     };
 
+    // The short declaration of newer pages, in any letter case. Read and
+    // replaced only where none of the long ones stands.
+    static constexpr QLatin1StringView shortCharset{R"(<meta charset=")"};
+
     static constexpr QLatin1StringView head{"<head>"};
     static constexpr QLatin1StringView titleUpper{"<TITLE>"};
     static constexpr QLatin1StringView title{"<title>"};

@@ -31,6 +31,8 @@ PageSettings PageSettingsReader::read(QStringView text, Span *lastValue)
     }
     // The last language spelling in any letter case.
     needles.last().anyCase = true;
+    const qsizetype shortCharset = needles.size();
+    needles.append(MarkupScan::anyCase(PageHeadVariants::shortCharset));
     const QVector<qsizetype> found = MarkupScan::firstPositions(text, needles);
     auto variantAt = [&](int group, int index) { return found[firstVariant + 3 * group + index]; };
 
@@ -48,8 +50,15 @@ PageSettings PageSettingsReader::read(QStringView text, Span *lastValue)
             settings.doctype = *entry;
     }
 
-    for (int i = 0; i < 3; ++i)
+    bool longCharset = false;
+    for (int i = 0; i < 3; ++i) {
+        longCharset = longCharset || variantAt(0, i) >= 0;
         take(settings.charset, valueAfter(text, variantAt(0, i), PageHeadVariants::charset[i].size()));
+    }
+    // Otherwise the dialog would offer its default, and applying it would
+    // declare a second charset above the page's own.
+    if (!longCharset)
+        take(settings.charset, valueAfter(text, found[shortCharset], PageHeadVariants::shortCharset.size()));
 
     for (int i = 0; i < 3; ++i) {
         settings.scriptType = settings.scriptType || variantAt(1, i) >= 0;

@@ -22,6 +22,7 @@ const Needle kHtml = MarkupScan::anyCase(PageHeadVariants::html);
 const Needle kTitleUpper = MarkupScan::exact(PageHeadVariants::titleUpper);
 const Needle kTitle = MarkupScan::anyCase(PageHeadVariants::title);
 const Needle kTitleEnd = MarkupScan::anyCase(PageHeadVariants::titleEnd);
+const Needle kShortCharset = MarkupScan::anyCase(PageHeadVariants::shortCharset);
 
 // The last language spelling is looked for in any letter case.
 Needle languageNeedle(size_t i)
@@ -34,7 +35,7 @@ Needle languageNeedle(size_t i)
 // pass and followed through the edits.
 QVector<Needle> watchedNeedles()
 {
-    QVector<Needle> needles = {kHead, kDoctype, kHtmlUpper, kHtml, kTitleUpper, kTitle};
+    QVector<Needle> needles = {kHead, kDoctype, kHtmlUpper, kHtml, kTitleUpper, kTitle, kShortCharset};
     for (const auto *variants : {&PageHeadVariants::charset, &PageHeadVariants::scriptType, &PageHeadVariants::styleType}) {
         for (QLatin1StringView variant : *variants)
             needles.append(MarkupScan::exact(variant));
@@ -206,6 +207,12 @@ SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &s
             continue;
         charsetFound = true;
         replaceValue(buffer, at, variant.size(), plainValue(settings.charset));
+    }
+    if (!charsetFound) {
+        if (const qsizetype at = buffer.first(kShortCharset); at >= 0) {
+            charsetFound = true;
+            replaceValue(buffer, at, PageHeadVariants::shortCharset.size(), plainValue(settings.charset));
+        }
     }
     if (!charsetFound) {
         if (buffer.first(kHead) < 0 && !skeleton.isEmpty())

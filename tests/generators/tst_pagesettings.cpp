@@ -142,6 +142,12 @@ void TestPageSettings::read_data()
     QTest::newRow("charset without closing quote: default kept, the next tag's quote no end")
         << R"(<meta http-equiv="Content-Type" content="text/html; charset=euc-jp><html lang="en-US">)"
         << settings([](PageSettings &s) { s.language = "en-US"; });
+    QTest::newRow("short charset meta of an HTML5 page, any letter case")
+        << "<!DOCTYPE html>\r\n<head><Meta Charset=\"utf-8\">"
+        << settings([](PageSettings &s) { s.doctype = "HTML5"; s.charset = "utf-8"; });
+    QTest::newRow("long charset meta wins over a short one")
+        << lines({R"(<meta charset="utf-8">)", charsetMeta("euc-jp")})
+        << settings([](PageSettings &s) { s.charset = "euc-jp"; });
     QTest::newRow("script and style metas in mixed variants")
         << lines({R"(<META http-equiv="Content-Script-Type" content="text/javascript">)",
                   R"(<META HTTP-EQUIV="Content-Style-Type" CONTENT="text/css">)"})
@@ -308,6 +314,10 @@ void TestPageSettings::write_data()
         << kDoctype + "<html lang=\"ja-JP\">" + charsetMeta()
         << settings([](PageSettings &s) { s.title = "t"; })
         << "<title>t</title>\r\n" + kDoctype + "<html lang=\"ja-JP\">" + charsetMeta();
+    const QString html5 = "<!DOCTYPE html>\r\n<html lang=\"ja-JP\"><head>\r\n<meta charset=\"%1\">\r\n<title>t</title>";
+    QTest::newRow("short charset meta: its value replaced, no second declaration")
+        << html5.arg("utf-8") << settings([](PageSettings &s) { s.doctype = "HTML5"; s.charset = "euc-jp"; s.title = "t"; })
+        << html5.arg("euc-jp");
 }
 
 void TestPageSettings::write()
