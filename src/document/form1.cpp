@@ -36,6 +36,7 @@
 #include "shared/menuitem.h"
 #include "shared/module1.h"
 #include "shared/twips.h"
+#include "shared/wrappinglayout.h"
 #include "frame/tvofuncs.h"
 
 #include <QAction>
@@ -44,7 +45,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
@@ -100,8 +100,11 @@ void Form1::buildControls()
 {
     m_strip = new QWidget(this);
     m_strip->setObjectName(QStringLiteral("Toolbar1"));
-    auto *stripLayout = new QHBoxLayout(m_strip);
+    auto *stripLayout = new WrappingLayout(m_strip);
     stripLayout->setContentsMargins(Twips::toPixels(150, this), Twips::toPixels(75, this), 0, 0);
+    // The controls end in a blank of their own; a narrow gap keeps the whole
+    // row within a new window's width.
+    stripLayout->setSpacing(Twips::toPixels(60, this));
     m_option1 = new QRadioButton(QStringLiteral("ソース編集(F4)"), m_strip);
     m_option1->setObjectName(QStringLiteral("Option1"));
     m_option1->setChecked(true);
@@ -120,7 +123,6 @@ void Form1::buildControls()
         m_checks[i]->setChecked(i < 2);
         stripLayout->addWidget(m_checks[i]);
     }
-    stripLayout->addStretch();
 
     m_richTextBox1 = new RichTextBox1(this);
     m_preview = new PreviewView(this);
@@ -479,7 +481,7 @@ void Form1::resizeEvent(QResizeEvent *event)
 
 void Form1::Form_Resize()
 {
-    const int stripHeight = qMax(Twips::toPixels(375, this), m_strip->sizeHint().height());
+    const int stripHeight = qMax(Twips::toPixels(375, this), m_strip->layout()->heightForWidth(width()));
     m_strip->setGeometry(0, 0, width(), stripHeight);
     // A window squeezed to a sliver (its frame included) keeps its edit
     // control's size rather than collapsing it to nothing.

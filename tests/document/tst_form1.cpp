@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QLayout>
 #include <QPushButton>
 #include <QTextBlock>
 
@@ -39,6 +40,8 @@ private slots:
     void unencodableCharacterStopsTheSave();
     void closeLeavesTheUsersTmpFileAlone();
     void squeezedWindowKeepsItsEditSize();
+    void narrowWindowShowsEveryOptionWhole_data();
+    void narrowWindowShowsEveryOptionWhole();
     void fileDroppedOnTheSourceOpensIt();
     void printWritesTheDocumentToThePrinter();
 };
@@ -360,6 +363,46 @@ void TestForm1::squeezedWindowKeepsItsEditSize()
     FrameFixture::settle();
     QVERIFY(doc->richTextBox1()->height() > before.height());
     QCOMPARE(doc->richTextBox1()->width(), doc->width());
+}
+
+void TestForm1::narrowWindowShowsEveryOptionWhole_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("oneRow");
+    QTest::newRow("wide: one row") << 900 << true;
+    QTest::newRow("a few pixels short: still one row") << 632 << true;
+    QTest::newRow("tiled beside another") << 420 << false;
+    QTest::newRow("a sliver") << 160 << false;
+}
+
+void TestForm1::narrowWindowShowsEveryOptionWhole()
+{
+    QFETCH(int, width);
+    QFETCH(bool, oneRow);
+    FrameFixture f;
+    Form1 *doc = f.active();
+    f.frame->subWindowOf(doc)->resize(width, 500);
+    FrameFixture::settle();
+    QWidget *strip = doc->findChild<QWidget *>(QStringLiteral("Toolbar1"));
+    QVERIFY(strip);
+    QList<QRect> places;
+    for (const char *name : {"Option1", "Option2", "Check1", "Check2", "Check3", "Check4"}) {
+        const auto *control = strip->findChild<QWidget *>(QLatin1String(name));
+        QVERIFY(control && control->isVisible());
+        const QRect place = control->geometry();
+        // At most the blank after the caption is given up.
+        QVERIFY2(place.width() >= control->sizeHint().width() - strip->layout()->spacing(), name);
+        // Whole inside the strip, unless it is wider than the window itself.
+        if (place.width() < doc->width())
+            QVERIFY2(strip->rect().contains(place), name);
+        for (const QRect &other : places)
+            QVERIFY2(!other.intersects(place), name);
+        QVERIFY2(doc->richTextBox1()->y() >= strip->y() + place.bottom(), name);
+        places.append(place);
+    }
+    const bool sameRow = std::all_of(places.cbegin(), places.cend(),
+                                     [&](const QRect &place) { return place.y() == places.first().y(); });
+    QCOMPARE(sameRow, oneRow);
 }
 
 void TestForm1::fileDroppedOnTheSourceOpensIt()
