@@ -2,6 +2,9 @@
 
 #include <QVector>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 enum class MarkerKind { None, Opening, Closing };
@@ -63,6 +66,40 @@ Marker markerAt(const QString &text, qsizetype at)
     return marker;
 }
 
+// The comments of the page, in order, each from its "<!--" to just past its
+// "-->" (or to the end of the text when it never closes). A table marker
+// inside one is text the page has put aside, not a table.
+class Comments
+{
+public:
+    explicit Comments(const QString &text)
+    {
+        static const QString open = QStringLiteral("<!--");
+        static const QString close = QStringLiteral("-->");
+        for (qsizetype at = text.indexOf(open); at >= 0; at = text.indexOf(open, at)) {
+            const qsizetype closeAt = text.indexOf(close, at + open.size());
+            const qsizetype end = closeAt < 0 ? text.size() : closeAt + close.size();
+            m_ranges.append({at, end});
+            at = end;
+        }
+    }
+
+    bool contain(qsizetype at) const
+    {
+        // The last comment starting at or before `at`.
+        const auto after = std::upper_bound(m_ranges.cbegin(), m_ranges.cend(), at,
+                                            [](qsizetype value, const Range &range) { return value < range.start; });
+        return after != m_ranges.cbegin() && at < std::prev(after)->end;
+    }
+
+private:
+    struct Range {
+        qsizetype start;
+        qsizetype end;
+    };
+    QVector<Range> m_ranges;
+};
+
 TextRange between(qsizetype start, qsizetype end)
 {
     return {start, end - start};
@@ -113,10 +150,14 @@ std::optional<TextRange> TagReedit::table(const QString &text, qsizetype selStar
     // Where the walk after the selection begins: a closing can start inside
     // the selection and still end after it.
     qsizetype afterFrom = e;
+    const Comments comments(text);
+    const auto markerOutsideComments = [&](qsizetype at) {
+        return comments.contain(at) ? Marker{} : markerAt(text, at);
+    };
 
     for (qsizetype p = e > 0 ? text.lastIndexOf(QLatin1Char('<'), e - 1) : -1; p >= 0;
          p = p > 0 ? text.lastIndexOf(QLatin1Char('<'), p - 1) : -1) {
-        const Marker marker = markerAt(text, p);
+        const Marker marker = markerOutsideComments(p);
         if (marker.kind == MarkerKind::Opening) {
             if (marker.start > s) {
                 firstOpening = marker.start;
@@ -152,7 +193,7 @@ std::optional<TextRange> TagReedit::table(const QString &text, qsizetype selStar
     qsizetype depthAfter = 0;
     for (qsizetype p = text.indexOf(QLatin1Char('<'), afterFrom); p >= 0 && endsAround.size() <= openOpenings;
          p = text.indexOf(QLatin1Char('<'), p + 1)) {
-        const Marker marker = markerAt(text, p);
+        const Marker marker = markerOutsideComments(p);
         if (marker.kind == MarkerKind::Opening)
             ++depthAfter;
         else if (marker.kind == MarkerKind::Closing) {

@@ -150,7 +150,15 @@ void TestTagReedit::table_data()
     QTest::newRow("ten thousand tables after the selected one")
         << "⟦<table><td>«a»</td></table>⟧" + QStringLiteral("<table><td>0</td></table>\r\n").repeated(10000);
 
+    QTest::newRow("a table start put aside in a comment inside the cell is passed over")
+        << "⟦<table><tr><td><!-- <table> -->«a»</td></tr></table>⟧";
+    QTest::newRow("a commented-out old table and a closing in a comment are passed over")
+        << "<!-- <table><td>old</td></table> -->\r\n⟦<table><td>«a»<!-- </table> --></td></table>⟧";
+    QTest::newRow("a comment never closed hides the rest")
+        << "⟦<table><td>«a»</td></table>⟧<!-- <table></table>";
+
     QTest::newRow("no table in the page: none") << "<p>«<b>table</b>»</p>";
+    QTest::newRow("selection in a commented-out table: none") << "<!-- <table><td>«a»</td></table> -->";
     QTest::newRow("the table is never closed: none") << "<table><tr><td>«a»</td></tr>";
     QTest::newRow("a closing without its start: none") << "<td>«a»</td></table>";
     QTest::newRow("selection before the tables: none") << "<p>«a»</p><table><td>b</td></table>";
