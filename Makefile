@@ -15,11 +15,12 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = fuzz_colorscanner fuzz_tagnamescan fuzz_textcodec fuzz_textconversions \
   fuzz_codingadvice fuzz_linktargets fuzz_pagesettings fuzz_linecuts
 # ccache keeps the second and later builds of CI within its time on two cores.
+# It is looked for when a build is configured, after the packages are installed.
 # Paths inside the checkout are hashed relative to it, so a fresh clone in
 # another folder still finds the objects compiled before.
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
-LAUNCHER := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache,)
+LAUNCHER = $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache,)
 SAN_FLAGS = -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
 # Qt and the system report a few things of their own; see the comments in the file.
 SAN_ENV = ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1:detect_leaks=1 \

@@ -254,18 +254,6 @@ constexpr struct {
     {0x2014, 0x2015}, // — em dash → ― horizontal bar
 };
 
-bool foldVariants(QString &text)
-{
-    bool changed = false;
-    for (const auto &variant : VariantCharacters) {
-        if (text.contains(QChar(variant.jis))) {
-            text.replace(QChar(variant.jis), QChar(variant.microsoft));
-            changed = true;
-        }
-    }
-    return changed;
-}
-
 // The first character the encoding can't hold, tested one distinct character
 // at a time. Only run once a save has failed, so the usual save stays one pass.
 qsizetype firstUnencodable(QStringView text, TextEncoding encoding)
@@ -485,7 +473,7 @@ DocumentFile::WriteResult DocumentFile::write(const QString &path, const QString
     QString folded;
     if (!bytes && format.encoding != TextEncoding::Utf8) {
         folded = text;
-        if (foldVariants(folded)) {
+        if (foldLookAlikes(folded)) {
             written = withLineBreaks(folded, format.lineBreak);
             bytes = TextCodec::encodeExactly(written, format.encoding);
         }
@@ -525,4 +513,16 @@ DocumentFile::WriteResult DocumentFile::write(const QString &path, const QString
     result.ok = true;
     result.format = format;
     return result;
+}
+
+bool DocumentFile::foldLookAlikes(QString &text)
+{
+    bool changed = false;
+    for (const auto &variant : VariantCharacters) {
+        if (text.contains(QChar(variant.jis))) {
+            text.replace(QChar(variant.jis), QChar(variant.microsoft));
+            changed = true;
+        }
+    }
+    return changed;
 }

@@ -43,6 +43,12 @@ public:
     static WriteResult write(const QString &path, const QString &text,
                              const TextFileFormat &readFormat);
 
+    // Replaces the characters that a legacy encoding only holds in a
+    // look-alike form (the wave dash 〜 as ～, say) with that form, as a save
+    // in such an encoding does when the text can't be written as it is.
+    // Returns whether anything changed.
+    static bool foldLookAlikes(QString &text);
+
     // The format a save of `text` would use, without writing anything.
     static TextFileFormat formatForSaving(const QString &text, const TextFileFormat &readFormat);
 };

@@ -40,7 +40,7 @@ void checkCodec(QByteArrayView bytes, TextEncoding encoding)
 }
 
 // The same through the files: what was read without damage is written back
-// and reads as the same text; a UTF-8 file with LF breaks is the same bytes.
+// and reads as the same text (or its look-alikes); a UTF-8 file with LF breaks is the same bytes.
 void checkFile(const QByteArray &bytes)
 {
     // Saving syncs the file to the disk, which costs milliseconds a run on a
@@ -79,7 +79,11 @@ void checkFile(const QByteArray &bytes)
     }
     const DocumentFile::ReadResult reread = DocumentFile::read(path);
     FUZZ_CHECK(reread.ok && !reread.format.undecodable);
-    FUZZ_CHECK(reread.text == read.text);
+    // A legacy encoding holds a few characters only in a look-alike form,
+    // which a save writes instead when it must.
+    QString lookAlikes = read.text;
+    DocumentFile::foldLookAlikes(lookAlikes);
+    FUZZ_CHECK(reread.text == read.text || reread.text == lookAlikes);
     if (read.format.encoding == TextEncoding::Utf8 && written.format.encoding == TextEncoding::Utf8
         && !bytes.contains('\r')) {
         QFile file(path);
