@@ -233,7 +233,8 @@ QByteArray encodeEucJp(QStringView text, QStringEncoder &encoder)
         const auto code = oneWay.constFind(text.at(i).unicode());
         if (code == oneWay.cend())
             continue;
-        bytes += encoder.encode(text.sliced(from, i - from));
+        if (i > from)
+            bytes += encoder.encode(text.sliced(from, i - from));
         bytes += code->bytes;
         from = i + 1;
     }
@@ -262,6 +263,9 @@ QByteArray encodeIso2022Jp(QStringView text, QStringEncoder &encoder)
     QByteArray believed = AsciiEscape; // the encoder's mode
     QByteArray actual = believed;      // the mode the bytes are in
     const auto write = [&](QStringView piece) {
+        // A run of spliced codes leaves nothing between them to encode.
+        if (piece.isEmpty())
+            return;
         const QByteArray out = encoder.encode(piece);
         if (out.isEmpty())
             return;
