@@ -34,6 +34,11 @@ QString clipboardText()
     return out;
 }
 
+// The items whose enabling follows the selection; paste follows the clipboard.
+constexpr const char *StatedItems[] = {"IDM_CUT",   "IDM_COPY",      "IDM_DEL",        "IDM_LCASE",
+                                        "IDM_UCASE", "IDM_REPLACE_X", "IDM_REPLACE_BR", "IDM_REPLACE_BOTH"};
+
+// An empty text is nothing to paste.
 bool clipboardHoldsText()
 {
     const QMimeData *data = QApplication::clipboard()->mimeData();
@@ -81,6 +86,7 @@ EditMenu::EditMenu(Form1 *form, QMenu *menu)
     connect(MenuItem::add(menu, "IDM_REPLACE_BOTH", QStringLiteral("上の２つ両方同時に行う")), &QAction::triggered,
             this, [this] { convertSelection(&TextConversions::both); });
     connect(menu, &QMenu::aboutToShow, this, &EditMenu::prepare);
+    connect(menu, &QMenu::aboutToHide, this, &EditMenu::release);
 }
 
 RichTextBox1 *EditMenu::source() const
@@ -88,39 +94,54 @@ RichTextBox1 *EditMenu::source() const
     return m_form->richTextBox1();
 }
 
+void EditMenu::setStatedItemsEnabled(bool selection, bool paste)
+{
+    for (const char *name : StatedItems)
+        if (QAction *item = m_form->menuItem(QString::fromLatin1(name)))
+            item->setEnabled(selection);
+    if (QAction *item = m_form->menuItem(QStringLiteral("IDM_PASTE")))
+        item->setEnabled(paste);
+}
+
 void EditMenu::prepare()
 {
-    const bool selected = source()->textCursor().hasSelection();
-    for (const char *name : {"IDM_CUT", "IDM_COPY", "IDM_DEL", "IDM_LCASE", "IDM_UCASE", "IDM_REPLACE_X",
-                             "IDM_REPLACE_BR", "IDM_REPLACE_BOTH"})
-        if (QAction *item = m_form->menuItem(QString::fromLatin1(name)))
-            item->setEnabled(selected);
-    if (QAction *item = m_form->menuItem(QStringLiteral("IDM_PASTE")))
-        item->setEnabled(clipboardHoldsText());
+    setStatedItemsEnabled(source()->textCursor().hasSelection(), clipboardHoldsText());
+}
+
+void EditMenu::release()
+{
+    // The greying showed what the menu could do at that moment. The toolbar,
+    // the shortcuts and calls by name act on the state of their own moment,
+    // and a disabled action would silently ignore them.
+    setStatedItemsEnabled(true, true);
 }
 
 void EditMenu::popUp(const QPoint &sourcePosition)
 {
-    prepare();
+    // Showing the menu prepares it.
     m_menu->popup(source()->viewport()->mapToGlobal(sourcePosition));
 }
 
 void EditMenu::cut()
 {
+    if (!source()->textCursor().hasSelection())
+        return;
     copy();
     deleteSelection();
 }
 
 void EditMenu::copy()
 {
-    QClipboard *clipboard = QApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(source()->SelText());
+    // The control's own copy, as Ctrl+C makes it: other programs get LF line
+    // breaks and the characters themselves.
+    if (source()->textCursor().hasSelection())
+        source()->copy();
 }
 
 void EditMenu::paste()
 {
-    replaceSelection(clipboardText());
+    if (clipboardHoldsText())
+        replaceSelection(clipboardText());
 }
 
 void EditMenu::deleteSelection()

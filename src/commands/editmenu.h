@@ -9,7 +9,8 @@ class RichTextBox1;
 
 // The document window's edit menu: clipboard, undo, the conversions for HTML
 // and the case changes, all on the selection of the window's source. Every
-// command that writes is one undo step.
+// command that writes is one undo step. A command with nothing to act on (no
+// selection, nothing to paste) does nothing, whichever way it was reached.
 class EditMenu : public QObject
 {
     Q_OBJECT
@@ -23,10 +24,14 @@ public:
     // Enables the items for the current selection and clipboard; runs when the
     // menu opens and before it pops up over the source.
     void prepare();
+    // Enables them all again once the menu has closed: each command checks
+    // the state of its own moment.
+    void release();
     // Prepares the menu and shows it at a point of the source.
     void popUp(const QPoint &sourcePosition);
 
 private:
+    void setStatedItemsEnabled(bool selection, bool paste);
     RichTextBox1 *source() const;
     void cut();
     void copy();

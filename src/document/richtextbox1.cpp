@@ -516,13 +516,18 @@ void RichTextBox1::insertFromMimeData(const QMimeData *source)
         QPlainTextEdit::insertFromMimeData(source);
         return;
     }
+    // An empty text is nothing to paste: the selection stays, as with the
+    // edit menu's paste.
+    const QString text = source->text();
+    if (text.isEmpty())
+        return;
     // Always our own insertion: it keeps the splitting characters and never
     // lets a pasted line break continue a long line.
     forgetChanges();
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
-    StandInCharacters::insert(cursor, LineBreaks::toLf(source->text()), cursor.charFormat());
+    StandInCharacters::insert(cursor, LineBreaks::toLf(text), cursor.charFormat());
     cursor.endEditBlock();
     setTextCursor(cursor);
     rebalance();

@@ -24,6 +24,8 @@ private slots:
     void editMenuEnablesForSelectionAndClipboard_data();
     void editMenuEnablesForSelectionAndClipboard();
     void rightClickPopsUpTheEditMenu();
+    void commandsActOnTheStateOfTheirMoment_data();
+    void commandsActOnTheStateOfTheirMoment();
     void conversionsWorkOnTheSelectionAsOneStep_data();
     void conversionsWorkOnTheSelectionAsOneStep();
     void clipboardCommands_data();
@@ -80,6 +82,8 @@ void TestEditCommands::editMenuEnablesForSelectionAndClipboard_data()
     QTest::newRow("nothing selected, empty clipboard") << qsizetype(0) << QString() << false << false;
     QTest::newRow("nothing selected, text on the clipboard") << qsizetype(0) << QStringLiteral("x") << false << true;
     QTest::newRow("a selection, empty clipboard") << qsizetype(2) << QString() << true << false;
+    QTest::newRow("a selection, an empty text on the clipboard")
+        << qsizetype(2) << QStringLiteral("") << true << false;
 }
 
 void TestEditCommands::editMenuEnablesForSelectionAndClipboard()
@@ -91,7 +95,7 @@ void TestEditCommands::editMenuEnablesForSelectionAndClipboard()
     FrameFixture f;
     Form1 *doc = f.active();
     f.type(QStringLiteral("abcd"));
-    if (clipboard.isEmpty())
+    if (clipboard.isNull())
         QApplication::clipboard()->clear();
     else
         QApplication::clipboard()->setText(clipboard);
@@ -122,6 +126,89 @@ void TestEditCommands::rightClickPopsUpTheEditMenu()
     QVERIFY(!doc->menuItem("IDM_CUT")->isEnabled());
     QVERIFY(!doc->menuItem("IDM_PASTE")->isEnabled());
     editMenu(doc)->hide();
+}
+
+void TestEditCommands::commandsActOnTheStateOfTheirMoment_data()
+{
+    // The edit menu pops up over the source and closes; then the selection
+    // and the clipboard (null: empty) are set and the steps run: "button N"
+    // of the standard toolbar, "key K", "menu IDM_X" chosen in the edit menu,
+    // "type T".
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("menuAllowedAll"); // all selected and "z" on the clipboard, else neither
+    QTest::addColumn<qsizetype>("start");
+    QTest::addColumn<qsizetype>("length");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("clipboardAfter");
+    QTest::addColumn<bool>("modified");
+    const QString empty = QStringLiteral("");
+    QTest::newRow("toolbar cut after a menu with nothing selected, LF on the clipboard")
+        << "a\r\nb" << false << qsizetype(0) << qsizetype(4) << QString() << QStringList{"button 15"} << ""
+        << "a\nb" << true;
+    QTest::newRow("copy from the menu, LF on the clipboard") << "a\r\nb" << false << qsizetype(0) << qsizetype(4)
+        << QString() << QStringList{"menu IDM_COPY"} << "a\r\nb" << "a\nb" << false;
+    QTest::newRow("toolbar cut with nothing selected does nothing")
+        << "abc" << true << qsizetype(1) << qsizetype(0) << "z" << QStringList{"button 15"} << "abc" << "z" << false;
+    QTest::newRow("toolbar paste after a menu with an empty clipboard writes CR LF") << "ab" << false << qsizetype(1)
+        << qsizetype(0) << "1\n2" << QStringList{"button 17"} << "a1\r\n2b" << "1\n2" << true;
+    QTest::newRow("toolbar paste of an empty text keeps the selection")
+        << "abc" << true << qsizetype(0) << qsizetype(3) << empty << QStringList{"button 17"} << "abc" << "" << false;
+    QTest::newRow("ctrl+v of an empty text keeps the selection")
+        << "abc" << true << qsizetype(0) << qsizetype(3) << empty << QStringList{"key Ctrl+V"} << "abc" << "" << false;
+    QTest::newRow("ctrl+u after a menu with nothing selected") << "abc" << false << qsizetype(0) << qsizetype(3)
+        << QString() << QStringList{"key Ctrl+U"} << "ABC" << "" << true;
+    QTest::newRow("ctrl+z after typing and indenting undoes the typing") << "abc" << false << qsizetype(0)
+        << qsizetype(0) << QString() << QStringList{"type x", "button 25", "key Ctrl+Z"} << "abc" << "" << true;
+    QTest::newRow("undo after indenting leaves the page unmodified") << "abc" << false << qsizetype(0)
+        << qsizetype(3) << QString() << QStringList{"button 25", "button 20"} << "abc" << "" << false;
+    QTest::newRow("shift+enter and its br are one undo step") << "abc" << false << qsizetype(3) << qsizetype(0)
+        << QString() << QStringList{"key Shift+Return", "key Ctrl+Z"} << "abc" << "" << true;
+}
+
+void TestEditCommands::commandsActOnTheStateOfTheirMoment()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, menuAllowedAll);
+    QFETCH(qsizetype, start);
+    QFETCH(qsizetype, length);
+    QFETCH(QString, clipboard);
+    QFETCH(QStringList, steps);
+    FrameFixture f;
+    Form1 *doc = f.active();
+    RichTextBox1 *box = doc->richTextBox1();
+    doc->loadText(text, doc->fileFormat());
+    box->setFocus();
+    auto setClipboard = [](const QString &content) {
+        content.isNull() ? QApplication::clipboard()->clear() : QApplication::clipboard()->setText(content);
+    };
+    select(box, 0, menuAllowedAll ? box->textLength() : 0);
+    setClipboard(menuAllowedAll ? QStringLiteral("z") : QString());
+    QTest::mouseClick(box->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    QTest::keyClick(editMenu(doc), Qt::Key_Escape);
+    select(box, start, length);
+    setClipboard(clipboard);
+    for (const QString &step : std::as_const(steps)) {
+        const QString how = step.section(QLatin1Char(' '), 0, 0);
+        const QString what = step.section(QLatin1Char(' '), 1);
+        StandardToolbar *bar = f.frame->Toolbar1();
+        if (how == QLatin1String("button")) {
+            QTest::mouseClick(bar->widgetForAction(bar->button(what.toInt())), Qt::LeftButton);
+        } else if (how == QLatin1String("key")) {
+            QTest::keySequence(box, QKeySequence(what));
+        } else if (how == QLatin1String("menu")) {
+            doc->editMenu()->popUp(QPoint(5, 5));
+            editMenu(doc)->setActiveAction(doc->menuItem(what));
+            QTest::keyClick(editMenu(doc), Qt::Key_Return);
+        } else {
+            QTest::keyClicks(box, what);
+        }
+        FrameFixture::settle();
+    }
+    QTEST(box->Text(), "after");
+    QTEST(QApplication::clipboard()->text(), "clipboardAfter");
+    QTEST(doc->TextEdit, "modified");
 }
 
 void TestEditCommands::conversionsWorkOnTheSelectionAsOneStep_data()
