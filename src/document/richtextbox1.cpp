@@ -289,8 +289,10 @@ void RichTextBox1::setSelIndent(bool indented)
     cursor.setPosition(last.position(), QTextCursor::KeepAnchor);
     QTextBlockFormat format;
     format.setIndent(indented ? 1 : 0);
+    // Shown on screen only: no change of the text, and no step of its undo
+    // history, so Ctrl+Z goes on to the last real edit.
     m_formatting = true;
-    cursor.mergeBlockFormat(format);
+    DeferredColouring::withoutRecording(document(), [&] { cursor.mergeBlockFormat(format); });
     m_formatting = false;
 }
 
@@ -702,6 +704,7 @@ void RichTextBox1::keyPressEvent(QKeyEvent *event)
     finishColouring();
     syncTypingFormat();
     bool swallow = false;
+    const int stepsBefore = document()->availableUndoSteps();
     emit KeyDown(event, &swallow);
     if (swallow) {
         event->accept();
@@ -723,7 +726,14 @@ void RichTextBox1::keyPressEvent(QKeyEvent *event)
         // never takes over the mark of a piece that continues a long one.
         forgetChanges();
         QTextCursor cursor = textCursor();
+        // What the key-down handlers wrote for this key (Shift+Enter's <br>)
+        // and the line break are one step of the history.
+        const bool joined = document()->availableUndoSteps() > stepsBefore;
+        if (joined)
+            cursor.joinPreviousEditBlock();
         cursor.insertBlock(SoftBreaks::unmarked(cursor.blockFormat()), cursor.charFormat());
+        if (joined)
+            cursor.endEditBlock();
         setTextCursor(cursor);
         rebalance();
         ensureCursorVisible();
