@@ -14,25 +14,30 @@
 
 namespace {
 
-// "--check FILE…" and "--version" answer on the terminal and never open a
-// window, so a site's build can run them on a machine without a display.
+// "--check FILE…", "--version" and "--help" answer on the terminal and never
+// open a window, so a site's build can run them on a machine without a display.
 int runWithoutWindow(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    const QString option = arguments.takeFirst();
+    const CommandLine::Request request = CommandLine::parse(arguments);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (option == QLatin1String("--version")) {
+    if (request.action == CommandLine::Action::Version) {
         out << QStringLiteral("tovalo " TOVALO_VERSION) << Qt::endl;
         return 0;
     }
-    if (arguments.isEmpty()) {
-        err << QStringLiteral("使い方：tovalo --check ファイル…") << Qt::endl;
+    if (request.action == CommandLine::Action::Help) {
+        out << CommandLine::usage() << Qt::flush;
+        return 0;
+    }
+    if (request.paths.isEmpty()) {
+        err << CommandLine::usage() << Qt::flush;
         return PageCheck::Unreadable;
     }
-    return PageCheck::run(arguments, out, err);
+    return PageCheck::run(request.paths, out, err,
+                          request.quotes ? PageCheck::Quotes::Advise : PageCheck::Quotes::Skip);
 }
 
 } // namespace

@@ -72,7 +72,10 @@ bool isDefined(const QSet<QString> &anchors, const QString &fragment, QStringVie
 LinkTargetMeaning LinkCheck::meaning(QStringView target)
 {
     using Kind = LinkTargetMeaning::Kind;
-    const QStringView t = trimmed(target);
+    // The page's markup is read first, then the address: "&amp;" is an "&"
+    // of the file name, and "&#37;41" the escape "%41".
+    const QString decoded = LinkTargetScanner::decoded(target);
+    const QStringView t = trimmed(decoded);
     if (t.isEmpty())
         return {Kind::Empty, {}};
     // Anything with a colon names a scheme (http:, mailto:) or a drive.
@@ -124,7 +127,7 @@ LinkCheckResult LinkCheck::run(QStringView text, const QString &baseFolder)
         case Kind::InPage:
             // "#" and "#top" always lead to the top of the page.
             broken = !m.value.isEmpty() && m.value.compare(u"top", Qt::CaseInsensitive) != 0
-                     && !isDefined(links.anchors, m.value, trimmed(target).sliced(1));
+                     && !isDefined(links.anchors, m.value, trimmed(LinkTargetScanner::decoded(target)).sliced(1));
             break;
         case Kind::File: {
             const QString path = QDir::cleanPath(base.absoluteFilePath(m.value));

@@ -17,8 +17,9 @@ struct LinkTargetMeaning {
         File,         // a path relative to the document's folder
     };
     Kind kind = Kind::Empty;
-    // InPage: the fragment without "#" (decoded); File: the path with query
-    // and fragment stripped and %XX decoded, "\" read as "/".
+    // Character references are decoded first. InPage: the fragment without
+    // "#" (decoded); File: the path with query and fragment stripped and %XX
+    // decoded, "\" read as "/".
     QString value;
 };
 

@@ -14,6 +14,65 @@ bool isAsciiLetter(QChar c)
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
+int digitValue(QChar c, int base)
+{
+    const char16_t u = c.unicode();
+    int v = 99;
+    if (u >= u'0' && u <= u'9')
+        v = u - u'0';
+    else if (u >= u'a' && u <= u'f')
+        v = u - u'a' + 10;
+    else if (u >= u'A' && u <= u'F')
+        v = u - u'A' + 10;
+    return v < base ? v : -1;
+}
+
+// The numeric reference starting at `at` ("&#"), appended to `out`; returns
+// where reading goes on, or `at` when no digit follows. A browser takes the
+// reference without its ";" too, and reads a number that names no character
+// as U+FFFD.
+qsizetype numericReference(QStringView text, qsizetype at, QString &out)
+{
+    if (!text.sliced(at).startsWith(u"&#"))
+        return at;
+    qsizetype p = at + 2;
+    int base = 10;
+    if (p < text.size() && (text.at(p) == u'x' || text.at(p) == u'X')) {
+        base = 16;
+        ++p;
+    }
+    const qsizetype digits = p;
+    char32_t code = 0;
+    for (int d; p < text.size() && (d = digitValue(text.at(p), base)) >= 0; ++p)
+        code = code > 0x10FFFF ? code : code * base + char32_t(d);
+    if (p == digits)
+        return at;
+    if (p < text.size() && text.at(p) == u';')
+        ++p;
+    if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        code = 0xFFFD;
+    out += QString::fromUcs4(&code, 1);
+    return p;
+}
+
+// The references that escape markup characters; other names are left as
+// written.
+qsizetype namedReference(QStringView text, qsizetype at, QString &out)
+{
+    static const struct {
+        QStringView name;
+        QChar character;
+    } Named[] = {{u"&amp;", u'&'}, {u"&lt;", u'<'}, {u"&gt;", u'>'}, {u"&quot;", u'"'}, {u"&apos;", u'\''}};
+    const QStringView rest = text.sliced(at);
+    for (const auto &reference : Named) {
+        if (rest.startsWith(reference.name)) {
+            out += reference.character;
+            return at + reference.name.size();
+        }
+    }
+    return at;
+}
+
 enum class Attribute { Other, Target, Anchor };
 
 Attribute attributeOf(QStringView name)
@@ -80,6 +139,7 @@ private:
             ++p;
         const QStringView tagName = m_text.sliced(nameStart, p - nameStart);
 
+        bool attributed = false;
         for (;;) {
             while (p < m_size && (isBlank(m_text.at(p)) || m_text.at(p) == u'/'))
                 ++p;
@@ -97,6 +157,10 @@ private:
             if (p == attrStart) {
                 ++p; // "=" or a quote where a name should be
                 continue;
+            }
+            if (!attributed) {
+                m_links.attributedTags.append(nameStart - 1);
+                attributed = true;
             }
             const QStringView name = m_text.sliced(attrStart, p - attrStart);
             const qsizetype afterName = skipBlanks(p);
@@ -135,7 +199,7 @@ private:
             m_links.targets.append({start, end - start});
             break;
         case Attribute::Anchor:
-            m_links.anchors.insert(m_text.sliced(start, end - start).toString());
+            m_links.anchors.insert(LinkTargetScanner::decoded(m_text.sliced(start, end - start)));
             break;
         case Attribute::Other:
             break;
@@ -169,4 +233,26 @@ private:
 PageLinks LinkTargetScanner::scan(QStringView text)
 {
     return Scanner(text).run();
+}
+
+QString LinkTargetScanner::decoded(QStringView value)
+{
+    qsizetype done = 0;
+    qsizetype amp = value.indexOf(u'&');
+    if (amp < 0)
+        return value.toString();
+    QString out;
+    out.reserve(value.size());
+    for (; amp >= 0; amp = value.indexOf(u'&', done)) {
+        out += value.sliced(done, amp - done);
+        done = numericReference(value, amp, out);
+        if (done == amp)
+            done = namedReference(value, amp, out);
+        if (done == amp) {
+            out += u'&';
+            done = amp + 1;
+        }
+    }
+    out += value.sliced(done);
+    return out;
 }

@@ -2,15 +2,22 @@
 
 #include "checks/codingadvice.h"
 #include "checks/linkcheck.h"
+#include "checks/linktargetscanner.h"
 #include "document/documentfile.h"
 
 #include <QFileInfo>
 #include <QTextStream>
 
 #include <algorithm>
-#include <optional>
 
 namespace {
+
+// A finding where it stands in the CR LF text, before it gets its line and
+// column.
+struct Placed {
+    qsizetype offset;
+    QString message;
+};
 
 // Where each line starts in the CR LF text the checks count in.
 QVector<qsizetype> lineStarts(const QString &crlfText)
@@ -22,31 +29,47 @@ QVector<qsizetype> lineStarts(const QString &crlfText)
     return starts;
 }
 
-PageCheck::Finding findingAt(const QVector<qsizetype> &starts, qsizetype offset, const QString &message)
+// Lines and columns for findings sorted by offset, in one pass over the
+// text: a minified page holds all its findings on one megabyte-long line.
+// A column counts characters, so a character outside the basic plane (an
+// emoji) counts once although the text holds it as two units.
+QVector<PageCheck::Finding> located(const QString &crlf, const QVector<Placed> &placed)
 {
-    const auto after = std::upper_bound(starts.cbegin(), starts.cend(), offset);
-    const qsizetype line = qsizetype(after - starts.cbegin()); // 1-based, as starts[0] == 0 <= offset
-    return PageCheck::Finding{line, offset - starts.at(line - 1) + 1, message};
+    const QVector<qsizetype> starts = lineStarts(crlf);
+    QVector<PageCheck::Finding> found;
+    found.reserve(placed.size());
+    qsizetype line = 0; // 0-based
+    qsizetype counted = 0;
+    qsizetype pairs = 0; // surrogate pairs between the line's start and `counted`
+    for (const Placed &p : placed) {
+        const qsizetype at = std::upper_bound(starts.cbegin(), starts.cend(), p.offset) - starts.cbegin() - 1;
+        if (at != line) {
+            line = at;
+            counted = starts.at(line);
+            pairs = 0;
+        }
+        for (; counted < p.offset; ++counted)
+            pairs += crlf.at(counted).isLowSurrogate() ? 1 : 0;
+        found.append(PageCheck::Finding{line + 1, p.offset - starts.at(line) - pairs + 1, p.message});
+    }
+    return found;
 }
 
-// The advice given on Enter, asked of each start tag of a line rather than of
-// the whole line: on a whole page the line's indent, its text or its
-// <!DOCTYPE html> would otherwise pass for a tag's unquoted attribute.
-std::optional<PageCheck::Finding> unquotedTag(QStringView line)
+// The advice given on Enter, asked of each start tag that holds attributes,
+// from its "<" to its ">", the line's end or the next "<": the text around
+// it, script and style text, comments and a bare <hr /> are no attributes
+// to quote.
+void adviseQuotes(const QString &crlf, QVector<Placed> &found)
 {
-    for (qsizetype open = line.indexOf(QLatin1Char('<')); open >= 0; open = line.indexOf(QLatin1Char('<'), open + 1)) {
-        if (open + 1 < line.size() && (line.at(open + 1) == QLatin1Char('!') || line.at(open + 1) == QLatin1Char('/')))
-            continue;
-        const qsizetype close = line.indexOf(QLatin1Char('>'), open);
-        const QStringView tag = close < 0 ? line.sliced(open) : line.sliced(open, close - open + 1);
-        const QString advice = CodingAdviceRules::lineCheck(tag.toString());
+    for (const qsizetype open : LinkTargetScanner::scan(crlf).attributedTags) {
+        qsizetype end = open + 1;
+        while (end < crlf.size() && crlf.at(end) != QLatin1Char('>') && crlf.at(end) != QLatin1Char('<')
+               && crlf.at(end) != QLatin1Char('\r') && crlf.at(end) != QLatin1Char('\n'))
+            ++end;
+        const QString advice = CodingAdviceRules::lineCheck(crlf.mid(open, end - open + 1));
         if (!advice.isEmpty())
-            return PageCheck::Finding{1, open + 1, advice};
-        if (close < 0)
-            break;
-        open = close;
+            found.append(Placed{open, advice});
     }
-    return std::nullopt;
 }
 
 } // namespace
@@ -62,39 +85,32 @@ PageCheck::Advice PageCheck::adviceFor(const QString &path)
     return suffix == QLatin1String("css") || suffix == QLatin1String("js") ? Advice::LinksOnly : Advice::Page;
 }
 
-QVector<PageCheck::Finding> PageCheck::findings(const QString &text, const QString &baseFolder, Advice which)
+QVector<PageCheck::Finding> PageCheck::findings(const QString &text, const QString &baseFolder, Advice which,
+                                                Quotes quotes)
 {
     // The checks count positions the way the edit control hands its text
     // out: a line break is CR LF.
     QString crlf = text;
     crlf.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    const QVector<qsizetype> starts = lineStarts(crlf);
 
-    QVector<Finding> found;
+    QVector<Placed> found;
     const ::Advice advice = which == Advice::Page ? CodingAdviceRules::check(crlf, 0) : ::Advice{};
     if (!advice.message.isEmpty()) {
         // errPoint is 1-based: the finding itself starts one before it.
-        found.append(findingAt(starts, qBound<qsizetype>(0, advice.errPoint - 1, crlf.size()), advice.message));
+        found.append(Placed{qBound<qsizetype>(0, advice.errPoint - 1, crlf.size()), advice.message});
     }
-
-    for (qsizetype line = 0; which == Advice::Page && line < starts.size(); ++line) {
-        const qsizetype start = starts.at(line);
-        const qsizetype end = line + 1 < starts.size() ? starts.at(line + 1) - 2 : crlf.size();
-        if (const std::optional<Finding> tag = unquotedTag(QStringView(crlf).sliced(start, end - start)))
-            found.append(Finding{line + 1, tag->column, tag->message});
-    }
+    if (which == Advice::Page && quotes == Quotes::Advise)
+        adviseQuotes(crlf, found);
 
     const LinkCheckResult links = LinkCheck::run(crlf, baseFolder);
     for (const TextRange &range : links.broken)
-        found.append(findingAt(starts, range.start, brokenLinkMessage(crlf.mid(range.start, range.length))));
+        found.append(Placed{range.start, brokenLinkMessage(crlf.mid(range.start, range.length))});
 
-    std::stable_sort(found.begin(), found.end(), [](const Finding &a, const Finding &b) {
-        return a.line != b.line ? a.line < b.line : a.column < b.column;
-    });
-    return found;
+    std::stable_sort(found.begin(), found.end(), [](const Placed &a, const Placed &b) { return a.offset < b.offset; });
+    return located(crlf, found);
 }
 
-int PageCheck::run(const QStringList &files, QTextStream &out, QTextStream &err)
+int PageCheck::run(const QStringList &files, QTextStream &out, QTextStream &err, Quotes quotes)
 {
     int code = Clean;
     for (const QString &file : files) {
@@ -106,7 +122,7 @@ int PageCheck::run(const QStringList &files, QTextStream &out, QTextStream &err)
             continue;
         }
         const QString base = QFileInfo(file).absolutePath();
-        QVector<Finding> found = findings(read.text, base, adviceFor(file));
+        QVector<Finding> found = findings(read.text, base, adviceFor(file), quotes);
         // Bytes that did not decode are shown as U+FFFD in the editor; a
         // check that kept quiet about them would call a damaged page clean.
         if (!read.warning.isEmpty())

@@ -11,7 +11,7 @@
 class CommandLine
 {
 public:
-    enum class Action { Open, Check, Version };
+    enum class Action { Open, Check, Version, Help };
 
     struct Request {
         Action action = Action::Open;
@@ -19,9 +19,14 @@ public:
         // own (quotes and relative paths are left to whoever opens it); none
         // when nothing was given. Check: the files to check.
         QStringList paths;
+        // Check: "--quotes" asks for the advice on unquoted attribute values.
+        bool quotes = false;
     };
 
     static Request parse(const QStringList &arguments);
+
+    // What "--help" prints, and the reply to a "--check" without files.
+    static QString usage();
 
     // The paths to open; relative paths are taken from the current folder.
     static QStringList pathsToOpen(const QStringList &arguments);

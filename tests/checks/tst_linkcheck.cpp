@@ -59,6 +59,7 @@ void TestLinkCheck::initTestCase()
     touch(m_site.filePath("a.html"));
     touch(m_site.filePath("img/a.gif"));
     touch(m_site.filePath("my page.html"));
+    touch(m_site.filePath("A&B.html"));
     touch(m_site.filePath(QStringLiteral("日本.html")));
     touch(m_site.filePath("sub/b.html"));
 }
@@ -155,6 +156,12 @@ void TestLinkCheck::understandsTargets_data()
     QTest::newRow("backslash read as slash") << "img\\a.gif" << Kind::File << "img/a.gif";
     QTest::newRow("blanks around dropped") << " a.html\r\n" << Kind::File << "a.html";
     QTest::newRow("parent folder") << "../a.html" << Kind::File << "../a.html";
+    QTest::newRow("A&amp;B&c&nbsp;.html: only these references decode") << "A&amp;B&c&nbsp;.html" << Kind::File << "A&B&c&nbsp;.html";
+    QTest::newRow("&lt;&gt;&quot;&apos; decode") << "&lt;&gt;&quot;&apos;.gif" << Kind::File << "<>\"'.gif";
+    QTest::newRow("a&#46;b&#x2E;html&#X2e: decimal and hex") << "a&#46;b&#x2E;html&#X2e" << Kind::File << "a.b.html.";
+    QTest::newRow("&#37;41.html: references before %XX") << "&#37;41.html" << Kind::File << "A.html";
+    QTest::newRow("&#35;s&amp;t: a referenced # starts a fragment") << "&#35;s&amp;t" << Kind::InPage << "s&t";
+    QTest::newRow("javascript&#58;go(): a referenced colon is a scheme") << "javascript&#58;go()" << Kind::External << "";
 }
 
 void TestLinkCheck::understandsTargets()
@@ -196,6 +203,10 @@ void TestLinkCheck::findsBrokenLinks_data()
     QTest::newRow("two broken, in page order") << "" << R"(<a href="x.html"><a href="a.html"><img src="y.gif">)" << QStringList{"x.html", "y.gif"};
     QTest::newRow("the same missing file twice, both marked") << "" << R"(<a href="x.html"><a href="x.html">)" << QStringList{"x.html", "x.html"};
     QTest::newRow("no links: nothing broken") << "" << "<p>text</p>" << QStringList{};
+    QTest::newRow("A&amp;B.html opens A&B.html, c&amp;d.html is missing")
+        << "" << R"(<a href="A&amp;B.html"><a href="c&amp;d.html">)" << QStringList{"c&amp;d.html"};
+    QTest::newRow("fragment and id written with other references")
+        << "" << R"(<a href="#R&amp;D"><h2 id="R&#38;D">)" << QStringList{};
 }
 
 void TestLinkCheck::findsBrokenLinks()

@@ -54,36 +54,53 @@ void TestPageCheck::initTestCase()
     write(m_site.filePath("b.html"), CleanPage);
     write(m_site.filePath("site.css"), "body { color: red; }\n");
     write(m_site.filePath("app.JS"), "if (a < b) go();\n");
+    write(m_site.filePath("unquoted.html"), "<!DOCTYPE html>\n<title>x</title>\n<img src='b.html' alt=b>\n");
 }
 
 void TestPageCheck::findings_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("quotes");
     QTest::addColumn<QStringList>("expected");
 
     const QString noDoctype = QStringLiteral("<!DOCTYPE等がないので[Ctrl + F2]を押してページ設定を行って下さい。");
     const QString quotes = QStringLiteral("注意：属性はダブルクォーテーションで囲んで下さい");
-    QTest::newRow("clean page") << QString::fromUtf8(CleanPage) << QStringList();
-    QTest::newRow("no declaration -> 1:1") << QStringLiteral("<html>\n</html>") << QStringList{"1:1 " + noDoctype};
+    QTest::newRow("clean page") << QString::fromUtf8(CleanPage) << true << QStringList();
+    QTest::newRow("no declaration -> 1:1") << QStringLiteral("<html>\n</html>") << false << QStringList{"1:1 " + noDoctype};
     QTest::newRow("<title></title> on line 3")
-        << QStringLiteral("<!DOCTYPE html>\n<html>\n  <title></title>")
+        << QStringLiteral("<!DOCTYPE html>\n<html>\n  <title></title>") << false
         << QStringList{QStringLiteral("3:9 警告：タイトルが空欄です。ページのタイトルを設定して下さい。")};
-    QTest::newRow("  <td width=3> on line 2 -> column of <")
-        << QStringLiteral("<!DOCTYPE html>\n  <td width=3>\n") << QStringList{"2:3 " + quotes};
-    QTest::newRow("<p>some words</p> <img src=a.gif> -> only the img")
-        << QStringLiteral("<!DOCTYPE html>\n<p>some words</p> <img src=b.html>") << QStringList{"2:19 " + quotes};
+    QTest::newRow("--quotes:   <td width=3> on line 2 -> column of <")
+        << QStringLiteral("<!DOCTYPE html>\n  <td width=3>\n") << true << QStringList{"2:3 " + quotes};
+    QTest::newRow("--quotes: <p>some words</p> <img src=a.gif> -> only the img")
+        << QStringLiteral("<!DOCTYPE html>\n<p>some words</p> <img src=b.html>") << true << QStringList{"2:19 " + quotes};
+    QTest::newRow("<td width=3 class='x'> without --quotes: valid, no advice")
+        << QStringLiteral("<!DOCTYPE html>\n<td width=3 class='x'>") << false << QStringList();
+    QTest::newRow("--quotes: none in a comment, script, style or <hr />, only the td")
+        << QStringLiteral("<!DOCTYPE html>\n<!-- <td width=3> -->\n<script>s = '<a x=1>';</script>\n"
+                          "<style>a<b c{}</style>\n<hr />\n<td width=3>")
+        << true << QStringList{"6:1 " + quotes};
     QTest::newRow("missing.html and #nowhere, lines 2 and 4")
         << QStringLiteral("<!DOCTYPE html>\n<a href=\"missing.html\">m</a>\n<a href=\"b.html\">b</a>\n"
                           "x<a href=\"#nowhere\">n</a>")
+        << false
         << QStringList{PageCheck::brokenLinkMessage("missing.html").prepend("2:10 "),
                        PageCheck::brokenLinkMessage("#nowhere").prepend("4:11 ")};
+    QTest::newRow("an emoji before a finding counts one column")
+        << QStringLiteral("<!DOCTYPE html>\n<p>😀<a href=\"x.html\">😀<a href=\"y.html\">\n😀<a href=\"z.html\">")
+        << false
+        << QStringList{PageCheck::brokenLinkMessage("x.html").prepend("2:14 "),
+                       PageCheck::brokenLinkMessage("y.html").prepend("2:32 "),
+                       PageCheck::brokenLinkMessage("z.html").prepend("3:11 ")};
 }
 
 void TestPageCheck::findings()
 {
     QFETCH(QString, text);
+    QFETCH(bool, quotes);
     QFETCH(QStringList, expected);
-    QCOMPARE(pictures(PageCheck::findings(text, m_site.path())), expected);
+    const PageCheck::Quotes asked = quotes ? PageCheck::Quotes::Advise : PageCheck::Quotes::Skip;
+    QCOMPARE(pictures(PageCheck::findings(text, m_site.path(), PageCheck::Advice::Page, asked)), expected);
 }
 
 void TestPageCheck::exitCodes_data()
@@ -97,6 +114,7 @@ void TestPageCheck::exitCodes_data()
     QTest::newRow("missing + broken link, the other still checked")
         << QStringList{"none.html", "sub/bad.html"} << int(PageCheck::Unreadable) << 1;
     QTest::newRow("folder") << QStringList{"sub"} << int(PageCheck::Unreadable) << 0;
+    QTest::newRow("unquoted values: clean") << QStringList{"unquoted.html"} << int(PageCheck::Clean) << 0;
     QTest::newRow("stylesheet and script: no page advice") << QStringList{"site.css", "app.JS"} << int(PageCheck::Clean) << 0;
 }
 

@@ -86,18 +86,26 @@ void TestCommandLine::optionsAnswerWithoutOpening_data()
     QTest::addColumn<QStringList>("words");
     QTest::addColumn<CommandLine::Action>("action");
     QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<bool>("quotes");
 
-    QTest::newRow("--version") << QStringList{"--version"} << CommandLine::Action::Version << QStringList{};
+    QTest::newRow("--version") << QStringList{"--version"} << CommandLine::Action::Version << QStringList{} << false;
+    QTest::newRow("--help") << QStringList{"--help"} << CommandLine::Action::Help << QStringList{} << false;
     QTest::newRow("--check with two existing files: checked, not opened")
         << QStringList{"--check", "@/one.html", "@/two.css"} << CommandLine::Action::Check
-        << QStringList{"@/one.html", "@/two.css"};
+        << QStringList{"@/one.html", "@/two.css"} << false;
+    QTest::newRow("--check --quotes: quotes advised, not a file")
+        << QStringList{"--check", "--quotes", "@/one.html"} << CommandLine::Action::Check
+        << QStringList{"@/one.html"} << true;
+    QTest::newRow("--check -- --quotes: a file of that name")
+        << QStringList{"--check", "--", "--quotes"} << CommandLine::Action::Check << QStringList{"--quotes"} << false;
     QTest::newRow("--check of a name with a blank split in two: two names, as the shell gave them")
-        << QStringList{"--check", "@/a", "b.html"} << CommandLine::Action::Check << QStringList{"@/a", "b.html"};
+        << QStringList{"--check", "@/a", "b.html"} << CommandLine::Action::Check << QStringList{"@/a", "b.html"}
+        << false;
     QTest::newRow("--check alone: nothing to check") << QStringList{"--check"} << CommandLine::Action::Check
-                                                     << QStringList{};
+                                                     << QStringList{} << false;
     QTest::newRow("option after a file: a path") << QStringList{"@/one.html", "--version"}
                                                  << CommandLine::Action::Open
-                                                 << QStringList{"@/one.html --version"};
+                                                 << QStringList{"@/one.html --version"} << false;
 }
 
 void TestCommandLine::optionsAnswerWithoutOpening()
@@ -105,6 +113,7 @@ void TestCommandLine::optionsAnswerWithoutOpening()
     QFETCH(QStringList, words);
     QFETCH(CommandLine::Action, action);
     QFETCH(QStringList, paths);
+    QFETCH(bool, quotes);
     for (QString &word : words)
         word.replace(QLatin1Char('@'), m_dir.path());
     for (QString &p : paths)
@@ -112,6 +121,7 @@ void TestCommandLine::optionsAnswerWithoutOpening()
     const CommandLine::Request request = CommandLine::parse(words);
     QCOMPARE(request.action, action);
     QCOMPARE(request.paths, paths);
+    QCOMPARE(request.quotes, quotes);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

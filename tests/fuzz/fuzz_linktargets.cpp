@@ -21,7 +21,10 @@ QStringView urlTrimmed(QStringView target)
 void checkMeaning(QStringView target)
 {
     const LinkTargetMeaning meaning = LinkCheck::meaning(target);
-    const QStringView trimmed = urlTrimmed(target);
+    // The markup's references are read before the address.
+    const QString decoded = LinkTargetScanner::decoded(target);
+    FUZZ_CHECK(decoded.size() <= target.size());
+    const QStringView trimmed = urlTrimmed(decoded);
     switch (meaning.kind) {
     case LinkTargetMeaning::Kind::Empty:
         FUZZ_CHECK(trimmed.isEmpty());
@@ -54,6 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(range.start >= end && range.length >= 0 && range.end() <= text.size());
         end = range.end();
         checkMeaning(QStringView(text).mid(range.start, range.length));
+    }
+    qsizetype previous = -1;
+    for (const qsizetype open : links.attributedTags) {
+        FUZZ_CHECK(open > previous && open < text.size() && text.at(open) == QLatin1Char('<'));
+        previous = open;
     }
     checkMeaning(text);
     return 0;
