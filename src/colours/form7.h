@@ -2,13 +2,12 @@
 
 #include "colours/palettedialog.h"
 
-#include <QImage>
-
-class QLabel;
+class WebSafeGrid;
 
 // The 216 web-safe colours as one picture: a press of any mouse button on a
 // swatch puts the colour code of the pixel under the pointer into Text1; the
-// ground between the swatches gives nothing.
+// ground between the swatches gives nothing. The keyboard picks a swatch's
+// colour the same way.
 class Form7 : public PaletteDialog
 {
     Q_OBJECT
@@ -16,12 +15,8 @@ class Form7 : public PaletteDialog
 public:
     explicit Form7(QWidget *parent = nullptr);
 
-    QLabel *Picture1() const { return m_picture1; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    WebSafeGrid *Picture1() const { return m_picture1; }
 
 private:
-    QImage m_image;
-    QLabel *m_picture1 = nullptr;
+    WebSafeGrid *m_picture1 = nullptr;
 };

@@ -10,7 +10,7 @@
 #include <algorithm>
 
 SwatchGrid::SwatchGrid(const QVector<PaletteSwatch> &swatches, QWidget *parent)
-    : QWidget(parent)
+    : CellPicker(parent)
     , m_swatches(swatches)
 {
     if (!m_swatches.isEmpty()) {
@@ -86,9 +86,23 @@ QSize SwatchGrid::sizeHint() const
     return QSize(all.right() + 1, all.bottom() + 1);
 }
 
-void SwatchGrid::paintEvent(QPaintEvent *)
+QString SwatchGrid::cellName(int index) const
 {
-    QPainter painter(this);
+    return m_swatches.at(index).name;
+}
+
+QString SwatchGrid::cellDescription(int index) const
+{
+    return m_swatches.at(index).code(m_simulate);
+}
+
+void SwatchGrid::pickCell(int index)
+{
+    emit swatchClicked(m_swatches.at(index));
+}
+
+void SwatchGrid::paintCells(QPainter &painter)
+{
     for (int i = 0; i < m_swatches.size(); ++i) {
         const PaletteSwatch &swatch = m_swatches.at(i);
         const QRect rect = swatchRect(i);
@@ -109,7 +123,8 @@ void SwatchGrid::mousePressEvent(QMouseEvent *event)
 {
     for (int i = 0; i < m_swatches.size(); ++i) {
         if (swatchRect(i).contains(event->position().toPoint())) {
-            emit swatchClicked(m_swatches.at(i));
+            setCurrentCell(i);
+            pickCell(i);
             return;
         }
     }

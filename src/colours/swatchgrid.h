@@ -1,16 +1,17 @@
 #pragma once
 
+#include "colours/cellpicker.h"
 #include "colours/paletteswatch.h"
 
 #include <QFont>
 #include <QRect>
 #include <QVector>
-#include <QWidget>
 
 // The swatches of a palette dialog, each a small label painted in its colour
 // with its caption written on it, placed where the palette puts them. One
-// widget paints them all and tells which one a click hit.
-class SwatchGrid : public QWidget
+// widget paints them all and tells which one a click or a key picked; to
+// assistive tools each swatch is a button named after its colour.
+class SwatchGrid : public CellPicker
 {
     Q_OBJECT
 
@@ -36,11 +37,19 @@ public:
 
     QSize sizeHint() const override;
 
+    int cellCount() const override { return int(m_swatches.size()); }
+    QRect cellRect(int index) const override { return swatchRect(index); }
+    // The whole name, also where the caption is cut short; the description
+    // is the code a pick gives in hexadecimal.
+    QString cellName(int index) const override;
+    QString cellDescription(int index) const override;
+    void pickCell(int index) override;
+
 signals:
     void swatchClicked(const PaletteSwatch &swatch);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    void paintCells(QPainter &painter) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:

@@ -25,6 +25,7 @@ SwatchPaletteDialog::SwatchPaletteDialog(const QString &name, const QString &cap
     m_note->setWordWrap(true);
     m_grid = new SwatchGrid(swatches, this);
     m_grid->setObjectName(QStringLiteral("swatches"));
+    m_grid->setAccessibleName(QStringLiteral("色見本"));
     body()->addWidget(m_hint);
     body()->addWidget(m_grid);
     body()->addWidget(m_note);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 class Form1;
+class HeldStretch;
 
 // The tag re-edit (F1) on a document window: opens the image, page settings
 // or table dialog for the tag the user selected. The dialogs write into the
@@ -11,7 +14,8 @@ public:
     static void run(Form1 *form);
 
 private:
-    // Asks before a table is rebuilt, then selects the table around the
-    // selection and opens the table dialog on it.
-    static void reeditTable(Form1 *form);
+    // Asks before a table is rebuilt, then selects the table and opens the
+    // table dialog on it. `table` is the table found around the user's
+    // selection when the command began, followed through the dialogs since.
+    static void reeditTable(Form1 *form, const std::optional<HeldStretch> &table);
 };

@@ -5,9 +5,12 @@
 #include "colours/form5.h"
 #include "colours/form6.h"
 #include "colours/form7.h"
+#include "colours/palette94.h"
 #include "colours/swatchgrid.h"
+#include "colours/websafegrid.h"
 #include "colours/websafepicture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QFontMetricsF>
@@ -32,6 +35,8 @@ private slots:
     void swatchClicks();
     void webSafePicture_data();
     void webSafePicture();
+    void swatchesReachedWithoutAMouse_data();
+    void swatchesReachedWithoutAMouse();
     void clickHintFollowsTheBox();
     void everyCaptionFitsItsSwatch_data();
     void everyCaptionFitsItsSwatch();
@@ -54,6 +59,20 @@ void clickSwatch(SwatchPaletteDialog *dialog, const QString &name)
     const int index = grid->indexOf(name);
     QVERIFY2(index >= 0, qPrintable(name));
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->swatchRect(index).center());
+}
+
+// Where the swatch of that name lies in the widget that shows it.
+QRect swatchOf(QWidget *swatches, const QString &name)
+{
+    if (auto *grid = qobject_cast<SwatchGrid *>(swatches))
+        return grid->swatchRect(grid->indexOf(name));
+    for (int column = 0; column < WebSafePicture::kColumns; ++column)
+        for (int row = 0; row < WebSafePicture::kRows; ++row)
+            if (Palette94::bintobin(WebSafePicture::swatchColour(column, row)) == name)
+                return QRect(WebSafePicture::kLeft + WebSafePicture::kStepX * column,
+                             WebSafePicture::kTop + WebSafePicture::kStepY * row, WebSafePicture::kSwatchWidth,
+                             WebSafePicture::kSwatchHeight);
+    return QRect();
 }
 } // namespace
 
@@ -241,6 +260,67 @@ void TestPaletteDialogs::webSafePicture()
     QVERIFY(*shown);
     QCOMPARE(seen, text1);
     QCOMPARE(doc->richTextBox1()->Text(), QString());
+}
+
+void TestPaletteDialogs::swatchesReachedWithoutAMouse_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("keys"); // typed once Tab has reached the swatches: arrows, blank, ⏎ for Return
+    QTest::addColumn<int>("swatches");
+    QTest::addColumn<QString>("name"); // the swatch the keys end on, as a screen reader hears it
+    QTest::addColumn<QString>("text1");
+    QTest::addColumn<QPoint>("mark"); // a black pixel of the keyboard's mark, from the swatch's top left
+
+    QTest::newRow("W3C: right to red, down past the gap to fuchsia, Space") << "IDM_ADD_COLOR_W3C" << "→↓↓ " << 16
+                                                                           << "fuchsia" << "fuchsia" << QPoint();
+    QTest::newRow("94: left at the edge stays, down to bisque, Return: its simulated code")
+        << "IDM_ADD_COLOR94" << "←↓⏎" << 94 << "bisque" << "#CC9999" << QPoint();
+    QTest::newRow("browser names: the shortened swatch is named in full")
+        << "IDM_ADD_COLOR141" << "→→→→" + QString(19, QChar(0x2193)) + " " << 140 << "mediumspringgreen"
+        << "#00FA9A" << QPoint();
+    QTest::newRow("web-safe: right twice, down, up, down, Return: the swatch's own code")
+        << "IDM_WebSafe" << "→→↓↑↓⏎" << 216 << "#336633" << "#336633" << QPoint(-2, -2);
+}
+
+void TestPaletteDialogs::swatchesReachedWithoutAMouse()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, keys);
+    QFETCH(int, swatches);
+    QFETCH(QString, name);
+    QFETCH(QString, text1);
+    QFETCH(QPoint, mark);
+    const QHash<QChar, Qt::Key> keyOf{{QChar(0x2190), Qt::Key_Left},  {QChar(0x2192), Qt::Key_Right},
+                                      {QChar(0x2191), Qt::Key_Up},    {QChar(0x2193), Qt::Key_Down},
+                                      {QLatin1Char(' '), Qt::Key_Space}, {QChar(0x23CE), Qt::Key_Return}};
+    FrameFixture f;
+    Form1 *doc = f.active();
+    auto shown = whenShown<PaletteDialog>([&](PaletteDialog *dialog) {
+        QWidget *picker = dialog->findChild<QWidget *>(QStringLiteral("swatches"));
+        if (!picker)
+            picker = dialog->findChild<QWidget *>(QStringLiteral("Picture1"));
+        for (int i = 0; i < 8 && !picker->hasFocus(); ++i)
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+        QVERIFY2(picker->hasFocus(), "Tab reaches the swatches");
+        for (const QChar key : keys)
+            QTest::keyClick(picker, keyOf.value(key));
+        QCOMPARE(dialog->Text1()->text(), text1);
+        QVERIFY(dialog->isVisible());
+
+        QAccessibleInterface *all = QAccessible::queryAccessibleInterface(picker);
+        QVERIFY(!all->text(QAccessible::Name).isEmpty());
+        QCOMPARE(all->childCount(), swatches);
+        QAccessibleInterface *focused = all->focusChild();
+        QVERIFY(focused);
+        QCOMPARE(focused->text(QAccessible::Name), name);
+        QCOMPARE(focused->role(), QAccessible::Button);
+        const QRect swatch = swatchOf(picker, name);
+        QCOMPARE(focused->rect(), QRect(picker->mapToGlobal(swatch.topLeft()), swatch.size()));
+        QCOMPARE(all->child(all->indexOfChild(focused)), focused);
+        QCOMPARE(QColor(picker->grab().toImage().pixel(swatch.topLeft() + mark)), QColor(Qt::black));
+    });
+    QVERIFY(doc->runByName(item));
+    QVERIFY(*shown);
 }
 
 void TestPaletteDialogs::clickHintFollowsTheBox()

@@ -154,6 +154,8 @@ void TestTagReedit::table_data()
         << "⟦<table><tr><td><!-- <table> -->«a»</td></tr></table>⟧";
     QTest::newRow("a commented-out old table and a closing in a comment are passed over")
         << "<!-- <table><td>old</td></table> -->\r\n⟦<table><td>«a»<!-- </table> --></td></table>⟧";
+    QTest::newRow("a table's start and end right after a comment's end are the table's")
+        << "<!-- note -->⟦<table><td>«a»<!-- b --></table>⟧";
     QTest::newRow("a comment never closed hides the rest")
         << "⟦<table><td>«a»</td></table>⟧<!-- <table></table>";
 

@@ -28,6 +28,8 @@ private slots:
     void noChangesNothing();
     void cancellingTheTableDialogKeepsTheTable();
     void okInTheImageDialogReplacesTheSelectedTag();
+    void chainsWorkOnTheSelectionF1Found_data();
+    void chainsWorkOnTheSelectionF1Found();
 };
 
 namespace {
@@ -283,6 +285,66 @@ void TestTagReeditWindow::okInTheImageDialogReplacesTheSelectedTag()
     QVERIFY(text.contains(QLatin1String("new.png")));
     QVERIFY(!text.contains(QLatin1String("old.png")));
     QVERIFY(box->hasFocus());
+}
+
+void TestTagReeditWindow::chainsWorkOnTheSelectionF1Found_data()
+{
+    QTest::addColumn<QString>("drawing");
+    QTest::addColumn<QStringList>("answers"); // each dialog as it opens, and whether it got OK; Yes to the question
+    QTest::addColumn<QString>("questions");
+    QTest::addColumn<QString>("result"); // {img}: what the image dialog wrote; {table}: the default table
+
+    const QStringList imageOk{QStringLiteral("ImgTagCfg ok")};
+    QTest::newRow("inner table holding an img selected, image OK: the outer table keeps its text, no question")
+        << "<table><tr><td>keep me\r\n«<table><tr><td><img src=\"a.png\"></td></tr></table>»</td></tr></table>"
+        << imageOk << "0" << "<table><tr><td>keep me\r\n{img}</td></tr></table>";
+    QTest::newRow("img named like a table, image OK: the table around the new tag is left alone")
+        << "<table><tr><td>«<img src=\"table.png\">»</td></tr></table>" << imageOk << "0"
+        << "<table><tr><td>{img}</td></tr></table>";
+    const QString page = QStringLiteral("<html>\r\n<head>\r\n«<title>T</title>\r\n</head>\r\n<body>\r\n"
+                                        "<table><tr><td>a</td></tr></table>»\r\n</body>\r\n</html>");
+    const QString rest = QStringLiteral("<title>T</title>\r\n</head>\r\n<body>\r\n{table}\r\n</body>\r\n</html>");
+    QTest::newRow("title and table selected, page settings cancelled: the table is rebuilt")
+        << page << QStringList{"SiteCfg cancel", "TableSet ok"} << "1" << "<html>\r\n<head>\r\n" + rest;
+    QTest::newRow("title and table selected, page settings applied: the table, moved by the head, is rebuilt")
+        << page << QStringList{"SiteCfg ok", "TableSet ok"} << "1"
+        << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<html lang=\"ja-JP\">\r\n<head>\r\n"
+           "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\r\n" + rest;
+}
+
+void TestTagReeditWindow::chainsWorkOnTheSelectionF1Found()
+{
+    QFETCH(QString, drawing);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, questions);
+    QFETCH(QString, result);
+    FrameFixture f;
+    const Page p = page(drawing);
+    Form1 *doc = openWithSelection(f, p);
+    QVERIFY(doc);
+    f.seam.buttons = {QMessageBox::Yes};
+    QString imageTag;
+    qsizetype step = 0;
+    ModalSequence opened([&](QDialog *dialog) {
+        const bool ok = answers.value(step++).endsWith(QLatin1String(" ok"));
+        if (auto *image = qobject_cast<ImgTagCfg *>(dialog); image && ok) {
+            image->Text3()->setText(QStringLiteral("new.png"));
+            QTest::mouseClick(image->Command1(), Qt::LeftButton);
+            const QString text = doc->richTextBox1()->Text();
+            imageTag = text.mid(p.selStart, text.indexOf(QLatin1Char('>'), text.indexOf(QLatin1String("new.png"))) + 1 - p.selStart);
+        } else if (auto *site = qobject_cast<SiteCfg *>(dialog)) {
+            QTest::mouseClick(ok ? site->Command1() : site->Command2(), Qt::LeftButton);
+        } else if (auto *table = qobject_cast<TableSet *>(dialog); table && ok) {
+            QTest::keyClick(table->Text1(), Qt::Key_Return);
+        }
+    });
+    pressF1(doc);
+    QStringList dialogs;
+    for (const QString &answer : answers)
+        dialogs << answer.section(QLatin1Char(' '), 0, 0);
+    QCOMPARE(opened.seen(), dialogs);
+    QCOMPARE(questionsAsked(f.seam), questions);
+    QCOMPARE(doc->richTextBox1()->Text(), QString(result).replace(QLatin1String("{img}"), imageTag).replace(QLatin1String("{table}"), DefaultTable));
 }
 
 QTEST_MAIN(TestTagReeditWindow)
