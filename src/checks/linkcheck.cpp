@@ -140,7 +140,7 @@ bool LinkCheck::hasPlace(const QSet<QString> &anchors, QStringView fragment)
     const QString decoded = percentDecoded(fragment);
     // "#" and "#top" always lead to the top of the page.
     return decoded.isEmpty() || decoded.compare(u"top", Qt::CaseInsensitive) == 0 || anchors.contains(decoded)
-           || anchors.contains(fragment.toString());
+           || (decoded.size() != fragment.size() && anchors.contains(fragment.toString()));
 }
 
 QStringView LinkCheck::fragmentOf(QStringView target)

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -82,9 +83,16 @@ void SiteCheckPanel::start(const QString &folder, const QHash<QString, QString> 
     const std::shared_ptr<std::atomic_bool> cancel = m_cancel;
     const QString root = m_folder;
     m_thread = QThread::create([this, root, texts, cancel] {
+        // A few updates a second tell the user enough; one per page would
+        // spend the check's time on painting the bar.
+        QElapsedTimer sinceShown;
+        sinceShown.start();
         const QVector<SiteLinkCheck::Finding> found = SiteLinkCheck::run(
             root, texts,
-            [this](int done, int total) {
+            [this, &sinceShown](int done, int total) {
+                if (done > 1 && done < total && sinceShown.elapsed() < 100)
+                    return;
+                sinceShown.restart();
                 QMetaObject::invokeMethod(this, [this, done, total] { onProgress(done, total); }, Qt::QueuedConnection);
             },
             cancel.get());
