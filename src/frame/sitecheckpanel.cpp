@@ -53,6 +53,7 @@ SiteCheckPanel::SiteCheckPanel(MDIForm1 *frame)
     setWidget(body);
     m_progress->hide();
     m_stop->hide();
+    m_status->hide();
 
     connect(m_stop, &QPushButton::clicked, this, &SiteCheckPanel::stop);
     connect(m_table, &QTableView::doubleClicked, this, &SiteCheckPanel::showFinding);
@@ -80,6 +81,7 @@ void SiteCheckPanel::start(const QString &folder, const QHash<QString, QString> 
     m_stop->show();
     m_stop->setEnabled(true);
     m_status->setText(QStringLiteral("チェック中：%1").arg(QDir::toNativeSeparators(m_folder)));
+    m_status->show();
     const std::shared_ptr<std::atomic_bool> cancel = m_cancel;
     const QString root = m_folder;
     m_thread = QThread::create([this, root, texts, cancel] {
@@ -126,7 +128,9 @@ void SiteCheckPanel::onFinished(const QVector<SiteLinkCheck::Finding> &findings,
     m_thread = nullptr;
     m_progress->hide();
     m_stop->hide();
-    m_status->setText(cancelled ? QStringLiteral("中止しました") : QString());
+    m_status->setText(QStringLiteral("中止しました"));
+    // The row of the bar takes no room while there is nothing to say.
+    m_status->setVisible(cancelled);
     m_findings = findings;
     m_model->removeRows(0, m_model->rowCount());
     const QDir root(m_folder);
