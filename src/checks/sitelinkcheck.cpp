@@ -38,10 +38,28 @@ private:
     QHash<QString, bool> m_known;
 };
 
-// One page's links, in the order they stand. With `elsewhereOnly` just the
-// places in other pages, which the one-page check leaves alone.
-void checkPage(const QString &path, const QString &text, const PageLinks &links, SiteLinkCheck::Places &places,
-               Existence &exists, bool elsewhereOnly, QVector<SiteLinkCheck::Finding> &out)
+// Source listings link a range of lines as "#10-20", each end the id of its
+// line; the listing's script takes the reader there.
+bool hasPlace(const QSet<QString> &anchors, QStringView fragment)
+{
+    if (LinkCheck::hasPlace(anchors, fragment))
+        return true;
+    const qsizetype dash = fragment.indexOf(u'-');
+    return dash > 0 && anchors.contains(fragment.first(dash).toString())
+           && anchors.contains(fragment.sliced(dash + 1).toString());
+}
+
+// A link to a place in another page, answered once every page is read.
+struct Pending {
+    SiteLinkCheck::Finding finding;
+    QString page;
+};
+
+// One page's links, in the order they stand: what the page alone answers goes
+// to `out`, links to a place in a page to `pending`. With `elsewhereOnly`
+// just the latter, which the one-page check leaves alone.
+void checkPage(const QString &path, QStringView text, const PageLinks &links, Existence &exists,
+               bool elsewhereOnly, QVector<SiteLinkCheck::Finding> &out, QVector<Pending> &pending)
 {
     using Kind = LinkTargetMeaning::Kind;
     const QString folder = folderOf(path);
@@ -49,34 +67,70 @@ void checkPage(const QString &path, const QString &text, const PageLinks &links,
     qsizetype lineStart = 0;
     qsizetype counted = 0;
     for (const TextRange &range : links.targets) {
-        const QStringView target = QStringView(text).sliced(range.start, range.length);
+        const QStringView target = text.sliced(range.start, range.length);
         const LinkTargetMeaning m = LinkCheck::meaning(target);
         QString reason;
+        QString page;
         if (m.kind == Kind::InPage && !elsewhereOnly) {
-            if (!LinkCheck::hasPlace(links.anchors, LinkCheck::fragmentOf(target)))
+            if (!hasPlace(links.anchors, LinkCheck::fragmentOf(target)))
                 reason = SiteLinkCheck::missingPlaceHere();
         } else if (m.kind == Kind::File) {
             const QString file = QDir::cleanPath(folder + u'/' + m.value);
             if (!exists(file)) {
                 if (!elsewhereOnly)
                     reason = SiteLinkCheck::missingFile();
-            } else if (const QStringView part = LinkCheck::fragmentOf(target); !part.isNull() && isPage(file)) {
-                const QSet<QString> *anchors = places.of(file);
-                if (anchors && !LinkCheck::hasPlace(*anchors, part))
-                    reason = SiteLinkCheck::missingPlace();
+            } else if (!LinkCheck::fragmentOf(target).isNull() && isPage(file)) {
+                page = file;
             }
         }
-        if (reason.isEmpty())
+        if (reason.isEmpty() && page.isEmpty())
             continue;
-        // Findings are few: lines are counted only up to each of them.
+        // Few links need a place: lines are counted only up to each of them.
         for (; counted < range.start; ++counted) {
             if (text.at(counted) == u'\n') {
                 ++line;
                 lineStart = counted + 1;
             }
         }
-        out.append({path, line, range.start - lineStart + 1, range.start, target.toString(), reason});
+        const SiteLinkCheck::Finding finding{path, line, range.start - lineStart + 1, range.start, target.toString(), reason};
+        if (page.isEmpty())
+            out.append(finding);
+        else
+            pending.append({finding, page});
     }
+}
+
+void resolve(const QVector<Pending> &pending, SiteLinkCheck::Places &places, QVector<SiteLinkCheck::Finding> &out)
+{
+    for (const Pending &link : pending) {
+        const std::optional<QSet<QString>> anchors = places.of(link.page);
+        if (anchors && !hasPlace(*anchors, LinkCheck::fragmentOf(link.finding.target))) {
+            out.append(link.finding);
+            out.last().reason = SiteLinkCheck::missingPlace();
+        }
+    }
+}
+
+// Where a refresh in the page's head sends the browser; empty when none.
+QString refreshTarget(const QString &path, QStringView text)
+{
+    const QStringView head = text.first(qMin<qsizetype>(text.size(), 8192));
+    const qsizetype refresh = head.indexOf(u"refresh", 0, Qt::CaseInsensitive);
+    if (refresh < 0)
+        return {};
+    const qsizetype open = head.lastIndexOf(u'<', refresh);
+    const qsizetype close = head.indexOf(u'>', refresh);
+    if (open < 0 || close < 0 || !head.sliced(open).startsWith(u"<meta", Qt::CaseInsensitive))
+        return {};
+    const QStringView tag = head.sliced(open, close - open);
+    const qsizetype url = tag.indexOf(u"url=", 0, Qt::CaseInsensitive);
+    if (url < 0)
+        return {};
+    qsizetype end = url + 4;
+    while (end < tag.size() && tag.at(end) != u'"' && tag.at(end) != u'\'' && tag.at(end) != u' ')
+        ++end;
+    const LinkTargetMeaning m = LinkCheck::meaning(tag.sliced(url + 4, end - url - 4));
+    return m.kind == LinkTargetMeaning::Kind::File ? QDir::cleanPath(folderOf(path) + u'/' + m.value) : QString();
 }
 
 } // namespace
@@ -97,20 +151,39 @@ QString SiteLinkCheck::Places::text(const QString &path, QString *error) const
     return std::move(read.text);
 }
 
-const QSet<QString> *SiteLinkCheck::Places::of(const QString &path)
+void SiteLinkCheck::Places::learn(const QString &path, QStringView text, const QSet<QString> &anchors)
 {
-    auto known = m_anchors.constFind(path);
-    if (known != m_anchors.constEnd())
-        return &known.value();
-    if (m_unreadable.contains(path))
-        return nullptr;
-    QString error;
-    const QString page = text(path, &error);
-    if (!error.isEmpty()) {
-        m_unreadable.insert(path);
-        return nullptr;
+    m_pages.insert(path, Page{anchors, refreshTarget(path, text), true});
+    m_answers.remove(path);
+}
+
+std::optional<QSet<QString>> SiteLinkCheck::Places::of(const QString &path)
+{
+    // Many links lead to the same few pages (an index, a redirect).
+    auto known = m_answers.constFind(path);
+    if (known == m_answers.constEnd())
+        known = m_answers.insert(path, of(path, 0));
+    return known.value();
+}
+
+std::optional<QSet<QString>> SiteLinkCheck::Places::of(const QString &path, int hops)
+{
+    if (!m_pages.contains(path)) {
+        QString error;
+        const QString page = text(path, &error);
+        if (!error.isEmpty())
+            m_pages.insert(path, Page{{}, {}, false});
+        else
+            learn(path, page, LinkTargetScanner::scan(page).anchors);
     }
-    return &m_anchors.insert(path, LinkTargetScanner::scan(page).anchors).value();
+    const Page page = m_pages.value(path);
+    if (!page.readable)
+        return std::nullopt;
+    // A few hops at most: pages that send to each other never end.
+    if (page.sendsTo.isEmpty() || page.sendsTo == path || hops >= 4 || !QFileInfo::exists(page.sendsTo))
+        return page.anchors;
+    const std::optional<QSet<QString>> there = of(page.sendsTo, hops + 1);
+    return there ? page.anchors + *there : page.anchors;
 }
 
 QString SiteLinkCheck::missingFile()
@@ -157,42 +230,33 @@ QVector<SiteLinkCheck::Finding> SiteLinkCheck::run(const QString &folder, const 
                                                    const std::function<void(int, int)> &progress,
                                                    const std::atomic_bool *cancel)
 {
-    struct Page {
-        QString path;
-        QString text;
-        PageLinks links;
-    };
     const QStringList paths = pages(folder);
     Places places(texts);
+    Existence exists;
     QVector<Finding> found;
-    QVector<Page> read;
-    read.reserve(paths.size());
-    // Every page is read first, so that a link to a later page finds its
-    // places already known.
+    QVector<Pending> pending;
     int done = 0;
+    // Each page is read once; links to places wait until every page's places
+    // are known. No page's text is kept: a site may hold gigabytes.
     for (const QString &path : paths) {
         if (cancel && cancel->load())
             return found;
         QString error;
-        Page page{path, places.text(path, &error), {}};
+        const QString text = places.text(path, &error);
         if (!error.isEmpty()) {
             found.append({path, 1, 1, 0, QString(), error});
         } else {
-            page.links = LinkTargetScanner::scan(page.text);
-            places.set(path, page.links.anchors);
-            read.append(std::move(page));
+            const PageLinks links = LinkTargetScanner::scan(text);
+            places.learn(path, text, links.anchors);
+            checkPage(path, text, links, exists, false, found, pending);
         }
         if (progress)
             progress(++done, int(paths.size()));
     }
-    Existence exists;
-    for (const Page &page : read) {
-        if (cancel && cancel->load())
-            break;
-        checkPage(page.path, page.text, page.links, places, exists, false, found);
-    }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const Finding &a, const Finding &b) { return a.file < b.file; });
+    resolve(pending, places, found);
+    std::stable_sort(found.begin(), found.end(), [](const Finding &a, const Finding &b) {
+        return a.file != b.file ? a.file < b.file : a.offset < b.offset;
+    });
     return found;
 }
 
@@ -201,9 +265,11 @@ QVector<SiteLinkCheck::Finding> SiteLinkCheck::placeFindings(const QString &path
 {
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     const PageLinks links = LinkTargetScanner::scan(text);
-    places.set(absolute, links.anchors);
+    places.learn(absolute, text, links.anchors);
     Existence exists;
     QVector<Finding> found;
-    checkPage(absolute, text, links, places, exists, true, found);
+    QVector<Pending> pending;
+    checkPage(absolute, text, links, exists, true, found, pending);
+    resolve(pending, places, found);
     return found;
 }

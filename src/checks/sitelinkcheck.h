@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 
 // The broken-link check of a whole site: every page under a folder, checked
 // with the rules of the one-page check, and links to a place in another page
@@ -31,22 +32,31 @@ public:
     };
 
     // The ids and names of pages, read once each: from the texts handed in
-    // (the open documents' unsaved texts), else from disk.
+    // (the open documents' unsaved texts), else from disk. A page that sends
+    // the browser on (a refresh to another address) also holds the places of
+    // the page it sends to.
     class Places
     {
     public:
         explicit Places(const QHash<QString, QString> &texts = {});
-        // Null when the page can't be read.
-        const QSet<QString> *of(const QString &path);
-        void set(const QString &path, const QSet<QString> &anchors) { m_anchors.insert(path, anchors); }
+        // Nothing when the page can't be read.
+        std::optional<QSet<QString>> of(const QString &path);
+        void learn(const QString &path, QStringView text, const QSet<QString> &anchors);
         // The page's text: the handed-in one, else the file's; `error` set
         // when it can't be read.
         QString text(const QString &path, QString *error) const;
 
     private:
+        struct Page {
+            QSet<QString> anchors;
+            QString sendsTo; // the page a refresh sends the browser to
+            bool readable = true;
+        };
+        std::optional<QSet<QString>> of(const QString &path, int hops);
+
         QHash<QString, QString> m_texts;
-        QHash<QString, QSet<QString>> m_anchors;
-        QSet<QString> m_unreadable;
+        QHash<QString, Page> m_pages;
+        QHash<QString, std::optional<QSet<QString>>> m_answers;
     };
 
     // The .html and .htm pages under `folder`, in every subfolder but hidden
