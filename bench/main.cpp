@@ -4,6 +4,7 @@
 #include "editingfigures.h"
 #include "longlinefigures.h"
 #include "pagegenerator.h"
+#include "sitefigures.h"
 
 #include "commands/findreplaceall.h"
 #include "commands/sourcesearch.h"
@@ -138,6 +139,15 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     if (app.arguments().contains(QStringLiteral("--long-lines"))) {
         LongLineFigures::run();
+        return 0;
+    }
+    if (app.arguments().contains(QStringLiteral("--site"))) {
+        Module1::reset();
+        MDIForm1 frame;
+        frame.show();
+        frame.startUp(QString());
+        settle();
+        SiteFigures::run(frame);
         return 0;
     }
     QTemporaryDir dir;
@@ -368,6 +378,7 @@ int main(int argc, char *argv[])
         frame.IDM_ALLCLOSE();
         settle();
     }
+    SiteFigures::run(frame);
 
     // The table dialog's "OK" for 100 x 100 cells in the middle of a 1 MB page
     // already coloured: building the pieces and writing them as one step.

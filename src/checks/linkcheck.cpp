@@ -62,11 +62,6 @@ QString percentDecoded(QStringView text)
     return QString::fromUtf8(decoded);
 }
 
-bool isDefined(const QSet<QString> &anchors, const QString &fragment, QStringView raw)
-{
-    return anchors.contains(fragment) || anchors.contains(raw.toString());
-}
-
 } // namespace
 
 LinkTargetMeaning LinkCheck::meaning(QStringView target)
@@ -125,9 +120,7 @@ LinkCheckResult LinkCheck::run(QStringView text, const QString &baseFolder)
         case Kind::SamePage:
             continue;
         case Kind::InPage:
-            // "#" and "#top" always lead to the top of the page.
-            broken = !m.value.isEmpty() && m.value.compare(u"top", Qt::CaseInsensitive) != 0
-                     && !isDefined(links.anchors, m.value, trimmed(LinkTargetScanner::decoded(target)).sliced(1));
+            broken = !hasPlace(links.anchors, trimmed(LinkTargetScanner::decoded(target)).sliced(1));
             break;
         case Kind::File: {
             const QString path = QDir::cleanPath(base.absoluteFilePath(m.value));
@@ -143,6 +136,22 @@ LinkCheckResult LinkCheck::run(QStringView text, const QString &baseFolder)
             result.broken.append(range);
     }
     return result;
+}
+
+bool LinkCheck::hasPlace(const QSet<QString> &anchors, QStringView fragment)
+{
+    const QString decoded = percentDecoded(fragment);
+    // "#" and "#top" always lead to the top of the page.
+    return decoded.isEmpty() || decoded.compare(u"top", Qt::CaseInsensitive) == 0 || anchors.contains(decoded)
+           || (decoded.size() != fragment.size() && anchors.contains(fragment.toString()));
+}
+
+QString LinkCheck::fragmentOf(QStringView target)
+{
+    const QString decoded = LinkTargetScanner::decoded(target);
+    const QStringView t = trimmed(decoded);
+    const qsizetype hash = t.indexOf(u'#');
+    return hash < 0 ? QString() : t.sliced(hash + 1).toString();
 }
 
 QString LinkCheck::baseFolderFor(const QString &documentPath)

@@ -40,6 +40,14 @@ public:
     // `baseFolder` is the folder relative targets resolve against.
     static LinkCheckResult run(QStringView text, const QString &baseFolder);
 
+    // Whether a page whose ids and names are `anchors` holds the place that
+    // `fragment` (the raw text after "#") names; "" and "top" are always
+    // there, at the top of the page.
+    static bool hasPlace(const QSet<QString> &anchors, QStringView fragment);
+    // The text after the target's "#", its character references read; null
+    // when it has none.
+    static QString fragmentOf(QStringView target);
+
     // The document's own folder; an untitled document (empty path) resolves
     // against the working folder.
     static QString baseFolderFor(const QString &documentPath);

@@ -3,6 +3,7 @@
 #include "checks/codingadvice.h"
 #include "checks/linkcheck.h"
 #include "checks/linktargetscanner.h"
+#include "checks/sitelinkcheck.h"
 #include "document/documentfile.h"
 
 #include <QFileInfo>
@@ -113,7 +114,10 @@ QVector<PageCheck::Finding> PageCheck::findings(const QString &text, const QStri
 int PageCheck::run(const QStringList &files, QTextStream &out, QTextStream &err, Quotes quotes)
 {
     int code = Clean;
-    for (const QString &file : files) {
+    // Links to a place in another page need that page's ids and names; each
+    // page is read for them once.
+    SiteLinkCheck::Places places;
+    for (const QString &file : SiteLinkCheck::withFoldersExpanded(files)) {
         const DocumentFile::ReadResult read = DocumentFile::read(file);
         if (!read.ok) {
             err << read.error << Qt::endl; // the message names the file
@@ -123,6 +127,11 @@ int PageCheck::run(const QStringList &files, QTextStream &out, QTextStream &err,
         }
         const QString base = QFileInfo(file).absolutePath();
         QVector<Finding> found = findings(read.text, base, adviceFor(file), quotes);
+        for (const SiteLinkCheck::Finding &place : SiteLinkCheck::placeFindings(file, read.text, places))
+            found.append(Finding{place.line, place.column, brokenLinkMessage(place.target)});
+        std::stable_sort(found.begin(), found.end(), [](const Finding &a, const Finding &b) {
+            return a.line != b.line ? a.line < b.line : a.column < b.column;
+        });
         // Bytes that did not decode are shown as U+FFFD in the editor; a
         // check that kept quiet about them would call a damaged page clean.
         if (!read.warning.isEmpty())

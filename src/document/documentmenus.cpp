@@ -106,6 +106,9 @@ DocumentMenus::Built DocumentMenus::build(Form1 *form, MDIForm1 *frame)
     tool->addSeparator();
     QObject::connect(MenuItem::add(tool, "IDM_LINK_CHK", QStringLiteral("リンク切れチェック(&L)"), QKeySequence(Qt::Key_F6)),
             &QAction::triggered, form, &Form1::IDM_LINK_CHK);
+    QObject::connect(MenuItem::add(tool, "IDM_SITE_LINK_CHK", QStringLiteral("サイト全体のリンク切れチェック(&W)"),
+                                   QKeySequence(Qt::SHIFT | Qt::Key_F6)),
+                     &QAction::triggered, frame, &MDIForm1::IDM_SITE_LINK_CHK);
     QObject::connect(MenuItem::add(tool, "IDM_CHK_GRAM", QStringLiteral("簡易文法チェック(&H)"), QKeySequence(Qt::Key_F7)),
             &QAction::triggered, frame, &MDIForm1::ErrChk_Click);
     QObject::connect(MenuItem::add(tool, "IDM_MAKE_GRADATION", QStringLiteral("グラデーション作成"), QKeySequence(Qt::Key_F8)),

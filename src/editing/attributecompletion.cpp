@@ -137,6 +137,18 @@ bool AttributeCompletion::onFilterKey(QKeyEvent *event)
     if (m_form->TagBegin != 1)
         return false;
     RichTextBox1 *source = m_form->richTextBox1();
+    const bool choosing = event->key() == Qt::Key_Space || event->text() == QLatin1String("=")
+                          || ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !filter->text().isEmpty());
+    if (choosing && CompletionChoice::isNameStart(chosenName())) {
+        // The rest of the name is the author's: no blank, no "=", the typing
+        // colour stays that of a name.
+        const QString name = chosenName();
+        returnToSource();
+        hidePopup();
+        source->insertPieces({{name, std::nullopt}});
+        filter->clear();
+        return true;
+    }
     switch (event->key()) {
     case Qt::Key_Space: {
         const QString name = chosenName();

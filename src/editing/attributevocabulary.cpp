@@ -147,6 +147,99 @@ const RowText kRows[] = {
      CommonGroup::Normal},
 };
 
+// Today's attributes of each element, appended after the row above where it
+// lacks them: the long-standing entries keep their places, so every prefix
+// finds what it found before. Elements with no row above list these first.
+struct TodayText {
+    const char *tags;
+    const char *entries;
+};
+
+const TodayText kToday[] = {
+    {"a", "href target download rel ping hreflang type referrerpolicy"},
+    {"area", "alt coords shape href target download ping rel referrerpolicy"},
+    {"audio", "src controls autoplay loop muted preload crossorigin"},
+    {"base", "href target"},
+    {"blockquote q", "cite"},
+    {"button",
+     "disabled form formaction formenctype formmethod formnovalidate formtarget name popovertarget "
+     "popovertargetaction type value autofocus"},
+    {"canvas", "width height"},
+    {"col colgroup", "span"},
+    {"data", "value"},
+    {"del ins", "cite datetime"},
+    {"details", "name open"},
+    {"dialog", "open"},
+    {"embed", "src type width height"},
+    {"fieldset", "disabled form name"},
+    {"form", "accept-charset action autocomplete enctype method name novalidate rel target"},
+    {"iframe", "src srcdoc name sandbox allow allowfullscreen width height referrerpolicy loading"},
+    {"img",
+     "srcset sizes loading decoding alt src crossorigin usemap ismap width height referrerpolicy "
+     "fetchpriority"},
+    {"input",
+     "placeholder required autofocus pattern min max step list autocomplete multiple accept alt "
+     "checked dirname disabled form formaction formenctype formmethod formnovalidate formtarget "
+     "height maxlength minlength name popovertarget popovertargetaction readonly size src type "
+     "value width"},
+    {"label", "for"},
+    {"li", "value"},
+    {"link",
+     "href crossorigin rel as media hreflang type sizes imagesrcset imagesizes referrerpolicy "
+     "integrity blocking color disabled fetchpriority"},
+    {"map", "name"},
+    {"math", "display"},
+    {"meta", "charset name http-equiv content media"},
+    {"meter", "value min max low high optimum"},
+    {"object", "data type name form width height"},
+    {"ol", "reversed start type"},
+    {"optgroup", "disabled label"},
+    {"option", "disabled label selected value"},
+    {"output", "for form name"},
+    {"progress", "value max"},
+    {"script",
+     "async defer integrity crossorigin src type nomodule referrerpolicy blocking fetchpriority"},
+    {"select", "autocomplete disabled form multiple name required size autofocus"},
+    {"slot", "name"},
+    {"source", "type media src srcset sizes width height"},
+    {"style", "media blocking"},
+    {"svg", "width height viewBox xmlns"},
+    {"td", "colspan rowspan headers"},
+    {"template",
+     "shadowrootmode shadowrootdelegatesfocus shadowrootclonable shadowrootserializable"},
+    {"textarea",
+     "autocomplete cols dirname disabled form maxlength minlength name placeholder readonly "
+     "required rows wrap autofocus"},
+    {"th", "colspan rowspan headers scope abbr"},
+    {"time", "datetime"},
+    {"track", "default kind label src srclang"},
+    {"video",
+     "src controls autoplay loop muted poster preload playsinline crossorigin width height"},
+};
+
+// Every element takes these; they close each list, then the two families of
+// names the author completes after the hyphen.
+const char kGlobal[] =
+    "class id style title lang dir hidden tabindex accesskey contenteditable draggable spellcheck "
+    "translate role data- aria-";
+
+QStringList words(const char *text)
+{
+    return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+const QHash<QString, QStringList> &today()
+{
+    static const QHash<QString, QStringList> rows = [] {
+        QHash<QString, QStringList> table;
+        for (const TodayText &text : kToday)
+            for (const QString &tag : words(text.tags))
+                table.insert(tag, words(text.entries));
+        return table;
+    }();
+    return rows;
+}
+
 enum class EntryKind { Attribute, IModeAttribute, IEGroup, LayoutGroup };
 
 struct Entry {
@@ -251,11 +344,25 @@ AttributeVocabulary::AttrList AttributeVocabulary::attrListSet(QStringView tagNa
         }
     }
 
+    const auto own = today().constFind(list.tagName);
+    // An element of today's web with no row of its own shows its own
+    // attributes first; the global ones follow them anyway.
+    if (found == rows.constEnd() && own != today().constEnd())
+        common = CommonGroup::None;
     if (common != CommonGroup::None) {
         list.entries.append({QStringLiteral("class"), QStringLiteral("id"),
                              QStringLiteral("lang"), QStringLiteral("style")});
         if (common != CommonGroup::Lite)
             list.entries.append({QStringLiteral("dir"), QStringLiteral("title")});
     }
+    // The empty name's notice and the declaration's keywords are no element's
+    // attributes.
+    if (list.tagName.isEmpty() || list.tagName.startsWith(QLatin1Char('!')))
+        return list;
+    static const QStringList global = words(kGlobal);
+    const QStringList added = own != today().constEnd() ? *own + global : global;
+    for (const QString &name : added)
+        if (!list.entries.contains(name))
+            list.entries.append(name);
     return list;
 }

@@ -21,7 +21,9 @@ public:
     };
 
     // The fill of the attribute list for tagName. Entries are kept as the table
-    // produces them, duplicates included.
+    // produces them, duplicates included; after them come today's attributes of
+    // the element and the global ones that the list lacks, then "data-" and
+    // "aria-".
     static AttrList attrListSet(QStringView tagName, const Options &options);
 
     // The browser-extension group, appended where a row holds it.

@@ -34,3 +34,8 @@ QString CompletionChoice::attributeName(const QString &typed, const QString &lis
 {
     return attributeCompletion && !listed.isEmpty() ? listed : typed;
 }
+
+bool CompletionChoice::isNameStart(const QString &name)
+{
+    return name.size() > 1 && name.endsWith(QLatin1Char('-'));
+}

@@ -27,6 +27,10 @@ public:
     // one, else the text as typed.
     static QString attributeName(const QString &typed, const QString &listed, bool attributeCompletion);
 
+    // An entry such as "data-" is the start of a name the author finishes:
+    // choosing it writes it alone and leaves the caret after the hyphen.
+    static bool isNameStart(const QString &name);
+
     // The tag list's entries that are declarations rather than tags.
     static bool isDeclaration(const QString &entry);
 };

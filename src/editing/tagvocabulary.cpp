@@ -42,6 +42,19 @@ const QStringList &TagVocabulary::tagNames()
         QStringLiteral("title"),    QStringLiteral("tr"),        QStringLiteral("tt"),
         QStringLiteral("u"),        QStringLiteral("ul"),        QStringLiteral("var"),
         QStringLiteral("wbr"),      QStringLiteral("xmp"),
+        // Elements of today's web that the list above lacks, after it, so that
+        // every prefix that found an entry before still finds the same one.
+        QStringLiteral("article"),  QStringLiteral("aside"),     QStringLiteral("audio"),
+        QStringLiteral("bdi"),      QStringLiteral("canvas"),    QStringLiteral("data"),
+        QStringLiteral("datalist"), QStringLiteral("details"),   QStringLiteral("dialog"),
+        QStringLiteral("figcaption"), QStringLiteral("figure"),  QStringLiteral("footer"),
+        QStringLiteral("header"),   QStringLiteral("hgroup"),    QStringLiteral("main"),
+        QStringLiteral("mark"),     QStringLiteral("math"),      QStringLiteral("meter"),
+        QStringLiteral("nav"),      QStringLiteral("output"),    QStringLiteral("picture"),
+        QStringLiteral("progress"), QStringLiteral("search"),    QStringLiteral("section"),
+        QStringLiteral("slot"),     QStringLiteral("source"),    QStringLiteral("summary"),
+        QStringLiteral("svg"),      QStringLiteral("template"),  QStringLiteral("time"),
+        QStringLiteral("track"),    QStringLiteral("video"),
     };
     return names;
 }

@@ -10,6 +10,7 @@
 #include "frame/folderview.h"
 #include "frame/frmabout.h"
 #include "frame/helpwindow.h"
+#include "frame/sitecheckpanel.h"
 #include "frame/standardtoolbar.h"
 #include "frame/tabbar.h"
 #include "shared/datafile.h"
@@ -170,6 +171,22 @@ void MDIForm1::buildMenus()
             &MDIForm1::IDM_HELP_MAIN);
 
     m_ownMenus = {file, edit, view, add, search, tool, window, help};
+}
+
+void MDIForm1::IDM_SITE_LINK_CHK()
+{
+    if (!m_siteCheck) {
+        m_siteCheck = new SiteCheckPanel(this);
+        addDockWidget(Qt::BottomDockWidgetArea, m_siteCheck);
+    }
+    m_siteCheck->show();
+    m_siteCheck->raise();
+    // Read here, on this thread: the check sees the pages as they stand now.
+    QHash<QString, QString> texts;
+    for (Form1 *form : documents())
+        if (!form->FPath.isEmpty())
+            texts.insert(QDir::cleanPath(QFileInfo(form->FPath).absoluteFilePath()), form->richTextBox1()->fileText());
+    m_siteCheck->start(WorkDir.isEmpty() ? QDir::currentPath() : WorkDir, texts);
 }
 
 void MDIForm1::fillWindowMenu(QMenu *menu)

@@ -12,6 +12,7 @@ class FolderView;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class SiteCheckPanel;
 class StandardToolbar;
 class TabBar;
 class TagToolbar;
@@ -57,6 +58,7 @@ public:
     QAction *toolbarButton(int index) const;
     QAction *menuItem(const QString &name) const;
     HelpWindow *helpWindow() const { return m_help; }
+    SiteCheckPanel *siteCheckPanel() const { return m_siteCheck; }
 
     // Enables or disables standard toolbar buttons 5 to 26 and the tag toolbar.
     void setEditCommandsEnabled(bool enabled);
@@ -81,6 +83,9 @@ public slots:
     void IDM_CASCADE();
     void IDM_HELP_MAIN();
     void IDM_ABOUT();
+    // Checks the links of every page under the working folder, open pages
+    // with their unsaved text, into the panel at the bottom.
+    void IDM_SITE_LINK_CHK();
     void toggleFolderView();
     void toggleAdviceBar();
     void Toolbar1_ButtonClick(int index);
@@ -112,6 +117,7 @@ private:
     FolderView *m_toolbar3;
     QList<QMenu *> m_ownMenus;
     QPointer<HelpWindow> m_help;
+    SiteCheckPanel *m_siteCheck = nullptr;
     QPointer<Form1> m_shownMenusOf;
     bool m_creating = false;
 };

@@ -55,6 +55,8 @@ void TestPageCheck::initTestCase()
     write(m_site.filePath("site.css"), "body { color: red; }\n");
     write(m_site.filePath("app.JS"), "if (a < b) go();\n");
     write(m_site.filePath("unquoted.html"), "<!DOCTYPE html>\n<title>x</title>\n<img src='b.html' alt=b>\n");
+    write(m_site.filePath("parts.html"), "<!DOCTYPE html>\n<html lang=\"ja\">\n<title>x</title>\n"
+                                         "<a href=\"b.html#top\">b</a><a href=\"b.html#nowhere\">b</a>\n</html>\n");
 }
 
 void TestPageCheck::findings_data()
@@ -113,8 +115,9 @@ void TestPageCheck::exitCodes_data()
     QTest::newRow("clean + broken link") << QStringList{"b.html", "sub/bad.html"} << int(PageCheck::FoundSomething) << 1;
     QTest::newRow("missing + broken link, the other still checked")
         << QStringList{"none.html", "sub/bad.html"} << int(PageCheck::Unreadable) << 1;
-    QTest::newRow("folder") << QStringList{"sub"} << int(PageCheck::Unreadable) << 0;
     QTest::newRow("unquoted values: clean") << QStringList{"unquoted.html"} << int(PageCheck::Clean) << 0;
+    QTest::newRow("folder: its pages") << QStringList{"sub"} << int(PageCheck::FoundSomething) << 1;
+    QTest::newRow("place missing in another page") << QStringList{"parts.html"} << int(PageCheck::FoundSomething) << 1;
     QTest::newRow("stylesheet and script: no page advice") << QStringList{"site.css", "app.JS"} << int(PageCheck::Clean) << 0;
 }
 

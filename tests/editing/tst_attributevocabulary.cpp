@@ -1,4 +1,5 @@
 #include "editing/attributevocabulary.h"
+#include "editing/listfinder.h"
 #include "editing/tagvocabulary.h"
 
 #include <QtTest>
@@ -6,6 +7,18 @@
 namespace {
 
 const QStringList kCommon = {"class", "id", "lang", "style", "dir", "title"};
+const QStringList kGlobal = {"class", "id", "style", "title", "lang", "dir", "hidden", "tabindex", "accesskey",
+                             "contenteditable", "draggable", "spellcheck", "translate", "role"};
+
+// A long-standing list closed by the global attributes it lacks, then the two
+// name starts.
+QStringList closed(QStringList list)
+{
+    for (const QString &name : kGlobal)
+        if (!list.contains(name))
+            list.append(name);
+    return list << "data-" << "aria-";
+}
 
 QStringList entriesFor(const QString &tag, bool imode, bool ie)
 {
@@ -31,6 +44,9 @@ private slots:
     void tagNameIsLowerCased();
     void everyListedTagButFourHasARow();
     void tagListOrder();
+    void standardElements_data();
+    void standardElements();
+    void longStandingPrefixesUnchanged();
 };
 
 void TestAttributeVocabulary::fullList_data()
@@ -41,26 +57,30 @@ void TestAttributeVocabulary::fullList_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("empty tag name") << "" << true << true << QStringList{"（不明なタグ名）"};
-    QTest::newRow("made-up tag") << "xyz" << true << true << kCommon;
-        QTest::newRow("noembed is empty") << "noembed" << true << true << QStringList{};
+    QTest::newRow("made-up tag") << "xyz" << true << true << closed(kCommon);
+        QTest::newRow("noembed: the global ones alone") << "noembed" << true << true << closed({});
         QTest::newRow("menu, i-mode only") << "menu" << true << false
-        << QStringList{"compact", "type", "class", "id", "lang", "style", "dir", "title"};
+        << closed({"compact", "type", "class", "id", "lang", "style", "dir", "title"});
         QTest::newRow("applet, layout group always") << "applet" << false << false
-        << QStringList{"alt", "archive", "code", "codebase", "datafld", "datasrc", "mayscript",
+        << closed({"alt", "archive", "code", "codebase", "datafld", "datasrc", "mayscript",
                        "object", "src", "align", "height", "width", "hspace", "vspace",
-                       "class", "id", "lang", "style", "dir", "title"};
+                       "class", "id", "lang", "style", "dir", "title"});
     QTest::newRow("head") << "head" << true << true
-        << QStringList{"profile", "class", "id", "lang", "dir", "title"};
+        << closed({"profile", "class", "id", "lang", "dir", "title"});
     QTest::newRow("label with extensions") << "label" << false << true
-        << QStringList{"accesskey", "datafld", "dataformatas", "datasrc", "for",
+        << closed({"accesskey", "datafld", "dataformatas", "datasrc", "for",
                        "contenteditable", "disabled", "hidefocus", "tabindex", "unselectable",
-                       "language", "class", "id", "lang", "style", "dir", "title"};
+                       "language", "class", "id", "lang", "style", "dir", "title"});
+    QTest::newRow("meta gains charset") << "meta" << false << false
+        << closed({"name", "http-equiv", "content", "scheme", "dir", "lang", "title", "charset", "media"});
+    QTest::newRow("audio: its own first") << "audio" << false << false
+        << closed({"src", "controls", "autoplay", "loop", "muted", "preload", "crossorigin"});
     QTest::newRow("doctype") << "!doctype" << true << true
         << QStringList{"html", "htmlplus", "pre-html", "public", "system"};
     QTest::newRow("basefont, short common group") << "basefont" << false << false
-        << QStringList{"size", "color", "face", "class", "id", "lang", "style"};
+        << closed({"size", "color", "face", "class", "id", "lang", "style"});
     QTest::newRow("isindex keeps its spelling") << "isindex" << false << false
-        << QStringList{"action", "pronpt", "class", "id", "lang", "style", "dir", "title"};
+        << closed({"action", "pronpt", "class", "id", "lang", "style", "dir", "title"});
     }
 
 void TestAttributeVocabulary::fullList()
@@ -82,21 +102,26 @@ void TestAttributeVocabulary::listShape_data()
     QTest::addColumn<QString>("entryAtIndex");
     QTest::addColumn<QString>("last");
 
-    QTest::newRow("a") << "a" << false << false << 22 << 15 << "shape" << "title";
-    QTest::newRow("a, i-mode") << "a" << true << false << 34 << 27 << "irst" << "title";
-    QTest::newRow("a, extensions") << "a" << false << true << 28 << 16 << "contenteditable"
-                                   << "title";
-    QTest::newRow("a, both") << "a" << true << true << 40 << 16 << "cti" << "title";
-    QTest::newRow("table, layout inside the row") << "table" << false << false << 26 << 8
-                                                  << "align" << "title";
-    QTest::newRow("embed, no common group") << "embed" << false << false << 28 << 1 << "align"
-                                            << "textfocus";
-    QTest::newRow("embed, extensions last") << "embed" << false << true << 34 << 28
-                                            << "contenteditable" << "language";
-    QTest::newRow("frame keeps its spelling") << "frame" << false << true << 20 << 12
-                                              << "allowransparency" << "style";
-            QTest::newRow("input, extensions") << "input" << false << true << 37 << 25
-                                       << "contenteditable" << "title";
+    QTest::newRow("a") << "a" << false << false << 33 << 15 << "shape" << "aria-";
+    QTest::newRow("a, today's after the common group") << "a" << false << false << 33 << 22 << "download" << "aria-";
+    QTest::newRow("a, i-mode") << "a" << true << false << 45 << 27 << "irst" << "aria-";
+    QTest::newRow("a, extensions") << "a" << false << true << 38 << 16 << "contenteditable"
+                                   << "aria-";
+    QTest::newRow("a, both") << "a" << true << true << 50 << 16 << "cti" << "aria-";
+    QTest::newRow("table, layout inside the row") << "table" << false << false << 36 << 8
+                                                  << "align" << "aria-";
+    QTest::newRow("embed, no common group") << "embed" << false << false << 39 << 1 << "align"
+                                            << "aria-";
+    QTest::newRow("embed, extensions after its row") << "embed" << false << true << 43 << 28
+                                            << "contenteditable" << "aria-";
+    QTest::newRow("frame keeps its spelling") << "frame" << false << true << 31 << 12
+                                              << "allowransparency" << "aria-";
+            QTest::newRow("input, extensions") << "input" << false << true << 63 << 25
+                                       << "contenteditable" << "aria-";
+    QTest::newRow("input, today's after the extensions") << "input" << false << true << 63 << 37
+                                       << "placeholder" << "aria-";
+    QTest::newRow("img, today's after the common group") << "img" << false << false << 44 << 27
+                                       << "srcset" << "aria-";
             }
 
 void TestAttributeVocabulary::listShape()
@@ -148,10 +173,11 @@ void TestAttributeVocabulary::tagNameIsLowerCased()
 
 void TestAttributeVocabulary::everyListedTagButFourHasARow()
 {
-    // With both options on, every row's list differs from the common group alone.
+    // With both options on, every row's list differs from that of a made-up tag.
     const QStringList rowless = {"!--", "abbr", "noframes", "noscript"};
-    for (const QString &tag : TagVocabulary::tagNames()) {
-        const bool common = entriesFor(tag, true, true) == kCommon;
+    for (const QString &tag : TagVocabulary::tagNames().mid(0, 116)) {
+        const QStringList entries = entriesFor(tag, true, true);
+        const bool common = entries == kCommon || entries == entriesFor("xyz", true, true);
         QVERIFY2(common == rowless.contains(tag), qPrintable(tag));
     }
 }
@@ -159,13 +185,57 @@ void TestAttributeVocabulary::everyListedTagButFourHasARow()
 void TestAttributeVocabulary::tagListOrder()
 {
     const QStringList &names = TagVocabulary::tagNames();
-    QCOMPARE(names.size(), 116);
+    QCOMPARE(names.size(), 148);
     QCOMPARE(names.first(), QStringLiteral("!--"));
     QCOMPARE(names.at(46), QStringLiteral("h7"));
-    QCOMPARE(names.last(), QStringLiteral("xmp"));
-    // The list reads in code-point order, which also rules out duplicates.
+    QCOMPARE(names.at(115), QStringLiteral("xmp"));
+    QCOMPARE(names.at(116), QStringLiteral("article"));
+    // Each part reads in code-point order, which also rules out duplicates.
     for (int i = 1; i < names.size(); ++i)
-        QVERIFY2(names.at(i - 1) < names.at(i), qPrintable(names.at(i)));
+        QVERIFY2(i == 116 || names.at(i - 1) < names.at(i), qPrintable(names.at(i)));
+    QCOMPARE(QSet<QString>(names.cbegin(), names.cend()).size(), names.size());
+}
+
+void TestAttributeVocabulary::standardElements_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QStringList>("attributes");
+    QFile file(QFINDTESTDATA("data/htmlelements.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const qsizetype colon = line.indexOf(u':');
+        const QString element = line.left(colon);
+        QTest::newRow(qPrintable(element)) << element << line.mid(colon + 1).split(u' ', Qt::SkipEmptyParts);
+    }
+}
+
+void TestAttributeVocabulary::standardElements()
+{
+    QFETCH(QString, element);
+    QFETCH(QStringList, attributes);
+    // Typing the whole name selects the element itself.
+    const QStringList &names = TagVocabulary::tagNames();
+    const int found = ListFinder::find(names, element, ListFinder::Mode::Prefix);
+    QVERIFY(found >= 0);
+    QCOMPARE(names.at(found), element);
+    const QStringList entries = entriesFor(element, false, false);
+    for (const QString &name : attributes + kGlobal)
+        QVERIFY2(entries.contains(name), qPrintable(name));
+    QCOMPARE(entries.mid(entries.size() - 2), (QStringList{"data-", "aria-"}));
+}
+
+void TestAttributeVocabulary::longStandingPrefixesUnchanged()
+{
+    const QStringList &names = TagVocabulary::tagNames();
+    const QStringList longStanding = names.mid(0, 116);
+    for (const QString &name : longStanding)
+        for (qsizetype n = 1; n <= name.size(); ++n)
+            QVERIFY2(ListFinder::find(names, name.left(n), ListFinder::Mode::Prefix)
+                         == ListFinder::find(longStanding, name.left(n), ListFinder::Mode::Prefix),
+                     qPrintable(name.left(n)));
 }
 
 QTEST_APPLESS_MAIN(TestAttributeVocabulary)

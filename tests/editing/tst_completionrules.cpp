@@ -28,6 +28,8 @@ void TestCompletionRules::listFinder_data()
     QTest::newRow("first entry beginning with the text") << tags << "h" << false << tags.indexOf("h1");
     QTest::newRow("letter case ignored") << tags << "TaB" << false << tags.indexOf("table");
     QTest::newRow("declarations found like tags") << tags << "!D" << false << 1;
+    QTest::newRow("today's element after the long-standing ones") << tags << "sec" << false << 139;
+    QTest::newRow("long-standing entry keeps its prefix") << tags << "se" << false << tags.indexOf("select");
     QTest::newRow("nothing matches") << tags << "xyz" << false << -1;
     QTest::newRow("empty text finds the first entry") << tags << "" << false << 0;
     QTest::newRow("empty list finds nothing") << QStringList() << "" << false << -1;

@@ -54,8 +54,8 @@ void TestTagCompletion::keysWriteTagsInTheirColours_data()
     QTest::newRow("picked wins without Check1") << false << "<ta{DOWN} " << "<tbody " << "KBBBBBB|P" << "Text2";
     QTest::newRow("up picks the one before") << true << "<tb{UP}{ENTER}" << "<table" << "KBBBBB|B" << "RichTextBox1";
     QTest::newRow("down starts at the top") << true << "<{DOWN}{DOWN}{DOWN} " << "<a " << "KBB|P" << "Text2";
-    QTest::newRow("down at the last entry stays there") << true << "<xmp{DOWN}{DOWN} " << "<xmp " << "KBBBB|P" << "Text2";
-    QTest::newRow("page down runs out at the last entry") << true << "<w{PGDN}{PGDN}{PGDN} " << "<xmp " << "KBBBB|P" << "Text2";
+    QTest::newRow("down at the last entry stays there") << true << "<video{DOWN}{DOWN} " << "<video " << "KBBBBBB|P" << "Text2";
+    QTest::newRow("page down runs out at the last entry") << true << "<v" + QString("{PGDN}").repeated(12) + " " << "<video " << "KBBBBBB|P" << "Text2";
 }
 
 void TestTagCompletion::keysWriteTagsInTheirColours()
