@@ -1,5 +1,6 @@
 #include "generators/pagesettingswriter.h"
 
+#include "document/charsetdeclaration.h"
 #include "generators/asciisearch.h"
 #include "generators/doctypedeclaration.h"
 #include "generators/editingbuffer.h"
@@ -15,14 +16,12 @@ namespace {
 using Needle = MarkupScan::Needle;
 
 const QString kLineBreak = QStringLiteral("\r\n");
-const Needle kHead = MarkupScan::anyCase(PageHeadVariants::head);
 const Needle kDoctype = MarkupScan::anyCase(DoctypeDeclaration::opening());
 const Needle kHtmlUpper = MarkupScan::exact(PageHeadVariants::htmlUpper);
 const Needle kHtml = MarkupScan::anyCase(PageHeadVariants::html);
 const Needle kTitleUpper = MarkupScan::exact(PageHeadVariants::titleUpper);
 const Needle kTitle = MarkupScan::anyCase(PageHeadVariants::title);
 const Needle kTitleEnd = MarkupScan::anyCase(PageHeadVariants::titleEnd);
-const Needle kShortCharset = MarkupScan::anyCase(PageHeadVariants::shortCharset);
 
 // The last language spelling is looked for in any letter case.
 Needle languageNeedle(size_t i)
@@ -35,8 +34,8 @@ Needle languageNeedle(size_t i)
 // pass and followed through the edits.
 QVector<Needle> watchedNeedles()
 {
-    QVector<Needle> needles = {kHead, kDoctype, kHtmlUpper, kHtml, kTitleUpper, kTitle, kShortCharset};
-    for (const auto *variants : {&PageHeadVariants::charset, &PageHeadVariants::scriptType, &PageHeadVariants::styleType}) {
+    QVector<Needle> needles = {kDoctype, kHtmlUpper, kHtml, kTitleUpper, kTitle};
+    for (const auto *variants : {&PageHeadVariants::scriptType, &PageHeadVariants::styleType}) {
         for (QLatin1StringView variant : *variants)
             needles.append(MarkupScan::exact(variant));
     }
@@ -45,20 +44,97 @@ QVector<Needle> watchedNeedles()
     return needles;
 }
 
-// A new head element goes on a line of its own right after "<head>", or at
-// the very start of a page that has no head.
-void addToHead(EditingBuffer &buffer, const PieceList &element)
+bool isBlank(QChar c)
 {
-    const qsizetype head = buffer.first(kHead);
-    PieceBuilder pieces;
-    if (head >= 0) {
-        pieces.plain(kLineBreak).append(element);
-        buffer.replace(head + PageHeadVariants::head.size(), 0, pieces.take());
-    } else {
-        pieces.append(element).black(kLineBreak);
-        buffer.replace(0, 0, pieces.take());
-    }
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')
+           || c == QLatin1Char('\f');
 }
+
+// The position after the start tag `name` ("<head", "<html"; any letter case,
+// any attributes) that begins at `at`; -1 when `at` holds another tag or one
+// that meets a "<" before its ">".
+qsizetype afterStartTag(QStringView text, qsizetype at, QLatin1StringView name)
+{
+    const qsizetype after = at + name.size();
+    if (after >= text.size() || text.mid(at, name.size()).compare(name, Qt::CaseInsensitive) != 0)
+        return -1;
+    const QChar next = text.at(after);
+    if (next != QLatin1Char('>') && next != QLatin1Char('/') && !isBlank(next))
+        return -1;
+    const qsizetype close = text.indexOf(QLatin1Char('>'), after);
+    const qsizetype open = text.indexOf(QLatin1Char('<'), after);
+    if (close < 0 || (open >= 0 && open < close))
+        return -1;
+    return close + 1;
+}
+
+// Where new head elements go: after the head's start tag; in a page that
+// leaves it out (as it may), where the head begins: after the html start tag,
+// else after the document type declaration; else at the very start. Only
+// places the charset search reaches count, never the inside of a comment, so
+// a charset declaration put there is found again by the next apply and by
+// the save.
+class HeadPlace
+{
+public:
+    HeadPlace(QStringView text, qsizetype editsBefore)
+        : m_edits(editsBefore)
+    {
+        qsizetype html = -1;
+        qsizetype doctype = -1;
+        CharsetDeclaration::walk(text, [&](qsizetype at) {
+            if (const qsizetype head = afterStartTag(text, at, QLatin1StringView("<head")); head >= 0) {
+                m_position = head;
+                return false;
+            }
+            if (html < 0)
+                html = afterStartTag(text, at, QLatin1StringView("<html"));
+            const QLatin1StringView opening = DoctypeDeclaration::opening();
+            if (doctype < 0 && text.mid(at, opening.size()).compare(opening, Qt::CaseInsensitive) == 0) {
+                if (const auto declaration = DoctypeDeclaration::spanAt(text, at))
+                    doctype = declaration->start + declaration->length;
+            }
+            return true;
+        });
+        if (m_position < 0)
+            m_position = html >= 0 ? html : doctype;
+        m_afterTag = m_position >= 0;
+        m_position = qMax<qsizetype>(m_position, 0);
+    }
+
+    // Each element goes on a line of its own at the place, before the ones
+    // added there already.
+    void add(EditingBuffer &buffer, const PieceList &element)
+    {
+        follow(buffer);
+        PieceBuilder pieces;
+        if (m_afterTag)
+            pieces.plain(kLineBreak).append(element);
+        else
+            pieces.append(element).black(kLineBreak);
+        buffer.replace(m_position, 0, pieces.take());
+        m_edits = buffer.edits().size();
+    }
+
+private:
+    // The edits made since the place was found move it by what they change
+    // before it.
+    void follow(const EditingBuffer &buffer)
+    {
+        const SourceEdits &edits = buffer.edits();
+        for (; m_edits < edits.size(); ++m_edits) {
+            const SourceEdit &edit = edits[m_edits];
+            if (edit.position >= m_position)
+                continue;
+            const qsizetype inserted = piecesText(edit.pieces).size();
+            m_position = qMax(edit.position + inserted, m_position + inserted - edit.removed);
+        }
+    }
+
+    qsizetype m_position = -1;
+    bool m_afterTag = false;
+    qsizetype m_edits = 0;
+};
 
 // Replaces the quoted value after a variant found at `at`. A value whose
 // closing quote is missing is left as it is: the page is broken there, and
@@ -116,13 +192,14 @@ void removeTypeMetas(EditingBuffer &buffer, const std::vector<const PageHeadVari
 }
 
 // A ticked script- or style-type meta tag is added when missing.
-void addTypeMeta(EditingBuffer &buffer, const PageHeadVariants::Variants &variants, const PieceList &element)
+void addTypeMeta(EditingBuffer &buffer, HeadPlace &place, const PageHeadVariants::Variants &variants,
+                 const PieceList &element)
 {
     for (QLatin1StringView variant : variants) {
         if (buffer.first(MarkupScan::exact(variant)) >= 0)
             return;
     }
-    addToHead(buffer, element);
+    place.add(buffer, element);
 }
 
 PieceList meta(const QString &equiv, const PieceBuilder &content)
@@ -192,38 +269,52 @@ SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &s
     removeTypeMetas(buffer, unticked);
 
     // The declaration: replaced where it stands, whatever its letter case, or
-    // put on a line of its own at the start.
+    // put on a line of its own at the start. While the box still holds the
+    // page's own identifier it stays as the page wrote it, whole: rebuilt, it
+    // could lose the system identifier that keeps browsers in standards mode.
     qsizetype caret = 0;
-    if (const auto declaration = declarationAt(buffer.text(), buffer.first(kDoctype)))
-        caret = buffer.replace(declaration->start, declaration->length,
-                               DoctypeDeclaration::pieces(settings.doctype, false));
-    else
+    if (const auto declaration = declarationAt(buffer.text(), buffer.first(kDoctype))) {
+        const QString current = buffer.text().mid(declaration->start, declaration->length);
+        if (DoctypeDeclaration::entryOf(current) == settings.doctype)
+            caret = declaration->start + declaration->length;
+        else
+            caret = buffer.replace(declaration->start, declaration->length,
+                                   DoctypeDeclaration::pieces(settings.doctype, false));
+    } else {
         caret = buffer.replace(0, 0, DoctypeDeclaration::pieces(settings.doctype, true));
+    }
 
-    bool charsetFound = false;
-    for (QLatin1StringView variant : PageHeadVariants::charset) {
-        const qsizetype at = buffer.first(MarkupScan::exact(variant));
-        if (at < 0)
-            continue;
-        charsetFound = true;
-        replaceValue(buffer, at, variant.size(), plainValue(settings.charset));
+    // The charset: every declaration that reading the file would see, in any
+    // form, gets the value in place, so the page never declares two
+    // charsets; one that already names that charset, in whatever spelling,
+    // is not touched.
+    // The page is copied only when the steps above changed it.
+    const QString changed = buffer.edits().isEmpty() ? QString() : buffer.text().toString();
+    const QStringView current = buffer.edits().isEmpty() ? QStringView(text) : QStringView(changed);
+    const QList<CharsetDeclaration::Value> declared = CharsetDeclaration::values(current, current.size());
+    std::optional<HeadPlace> place;
+    if (declared.isEmpty() && QStringView(text).trimmed().isEmpty() && !skeleton.isEmpty()) {
+        // Only a blank page gets the whole skeleton; any other keeps its
+        // content and has the head elements put where its head begins.
+        buffer.replace(caret, 0, skeleton);
+        place.emplace(buffer.text().toString(), buffer.edits().size());
+    } else {
+        place.emplace(current, buffer.edits().size());
     }
-    if (!charsetFound) {
-        if (const qsizetype at = buffer.first(kShortCharset); at >= 0) {
-            charsetFound = true;
-            replaceValue(buffer, at, PageHeadVariants::shortCharset.size(), plainValue(settings.charset));
-        }
+    const std::optional<TextEncoding> wanted = CharsetDeclaration::encodingForName(settings.charset);
+    for (auto value = declared.crbegin(); value != declared.crend(); ++value) {
+        const bool same = wanted ? value->encoding == wanted
+                                 : current.mid(value->start, value->length) == settings.charset;
+        if (!same)
+            buffer.replace(value->start, value->length, plainValue(settings.charset));
     }
-    if (!charsetFound) {
-        if (buffer.first(kHead) < 0 && !skeleton.isEmpty())
-            buffer.replace(caret, 0, skeleton);
-        addToHead(buffer, charsetMeta(settings.charset));
-    }
+    if (declared.isEmpty())
+        place->add(buffer, charsetMeta(settings.charset));
 
     if (settings.scriptType)
-        addTypeMeta(buffer, PageHeadVariants::scriptType, scriptTypeMeta());
+        addTypeMeta(buffer, *place, PageHeadVariants::scriptType, scriptTypeMeta());
     if (settings.styleType)
-        addTypeMeta(buffer, PageHeadVariants::styleType, styleTypeMeta());
+        addTypeMeta(buffer, *place, PageHeadVariants::styleType, styleTypeMeta());
 
     // The language: the value replaced where one is; otherwise added to a bare
     // html start tag. Each place is written once, though two spellings may
@@ -274,7 +365,7 @@ SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &s
         buffer.replace(start, end - start, PieceBuilder().black(settings.title).take());
     }
     if (!titleSet)
-        addToHead(buffer, titleElement(settings.title));
+        place->add(buffer, titleElement(settings.title));
 
     return buffer.takeEdits();
 }
