@@ -63,6 +63,16 @@ std::optional<CharsetDeclaration::Value> cssCharset(QStringView text)
     return CharsetDeclaration::Value{prefix.size(), label.size(), CharsetDeclaration::encodingForName(label)};
 }
 
+// Only "<!", "<m", "<M" and "<?" can start what the search reads or skips:
+// the rest of the page's many tags are passed at a glance.
+bool mayMatter(QStringView text, qsizetype at)
+{
+    if (at + 1 >= text.size())
+        return false;
+    const char16_t next = text.at(at + 1).unicode();
+    return next == u'!' || next == u'm' || next == u'M' || next == u'?';
+}
+
 bool startsTag(QStringView rest, QStringView name)
 {
     return rest.size() > name.size() && rest.startsWith(name, Qt::CaseInsensitive)
@@ -87,6 +97,8 @@ QList<CharsetDeclaration::Value> CharsetDeclaration::values(QStringView text, qs
     if (auto css = cssCharset(text))
         out.append(*css);
     walk(text, [&](qsizetype at) {
+        if (!mayMatter(text, at))
+            return true;
         const QStringView rest = text.mid(at);
         const bool meta = startsTag(rest, u"<meta");
         if (meta || startsTag(rest, u"<?xml")) {
@@ -104,6 +116,12 @@ void CharsetDeclaration::walk(QStringView text, const std::function<bool(qsizety
 {
     qsizetype i = 0;
     while ((i = text.indexOf(u'<', i)) >= 0) {
+        if (!mayMatter(text, i)) {
+            if (!visit(i))
+                return;
+            ++i;
+            continue;
+        }
         const QStringView rest = text.mid(i);
         if (rest.startsWith(u"<!--")) {
             // A page keeps its old declaration commented out often enough.

@@ -83,6 +83,10 @@ public:
         qsizetype html = -1;
         qsizetype doctype = -1;
         CharsetDeclaration::walk(text, [&](qsizetype at) {
+            // Most tags are none of the three.
+            const QChar next = at + 1 < text.size() ? text.at(at + 1) : QChar();
+            if (next != QLatin1Char('h') && next != QLatin1Char('H') && next != QLatin1Char('!'))
+                return true;
             if (const qsizetype head = afterStartTag(text, at, QLatin1StringView("<head")); head >= 0) {
                 m_position = head;
                 return false;
