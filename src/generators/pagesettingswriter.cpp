@@ -102,6 +102,12 @@ public:
         });
         if (m_position < 0)
             m_position = html >= 0 ? html : doctype;
+        // A style sheet's charset rule counts only at the very start.
+        const QStringView rule = u"@charset \"";
+        if (m_position < 0 && text.startsWith(rule)) {
+            if (const qsizetype end = text.indexOf(QLatin1Char('"'), rule.size()); end >= 0)
+                m_position = end + 1 + (text.mid(end + 1).startsWith(QLatin1Char(';')) ? 1 : 0);
+        }
         m_afterTag = m_position >= 0;
         m_position = qMax<qsizetype>(m_position, 0);
     }
@@ -288,37 +294,10 @@ SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &s
         caret = buffer.replace(0, 0, DoctypeDeclaration::pieces(settings.doctype, true));
     }
 
-    // The charset: every declaration that reading the file would see, in any
-    // form, gets the value in place, so the page never declares two
-    // charsets; one that already names that charset, in whatever spelling,
-    // is not touched.
-    // The page is copied only when the steps above changed it.
-    const QString changed = buffer.edits().isEmpty() ? QString() : buffer.text().toString();
-    const QStringView current = buffer.edits().isEmpty() ? QStringView(text) : QStringView(changed);
-    const QList<CharsetDeclaration::Value> declared = CharsetDeclaration::values(current, current.size());
-    std::optional<HeadPlace> place;
-    if (declared.isEmpty() && QStringView(text).trimmed().isEmpty() && !skeleton.isEmpty()) {
-        // Only a blank page gets the whole skeleton; any other keeps its
-        // content and has the head elements put where its head begins.
+    // Only a blank page gets the whole skeleton; any other keeps its content
+    // and has the head elements put where its head begins.
+    if (QStringView(text).trimmed().isEmpty() && !skeleton.isEmpty())
         buffer.replace(caret, 0, skeleton);
-        place.emplace(buffer.text().toString(), buffer.edits().size());
-    } else {
-        place.emplace(current, buffer.edits().size());
-    }
-    const std::optional<TextEncoding> wanted = CharsetDeclaration::encodingForName(settings.charset);
-    for (auto value = declared.crbegin(); value != declared.crend(); ++value) {
-        const bool same = wanted ? value->encoding == wanted
-                                 : current.mid(value->start, value->length) == settings.charset;
-        if (!same)
-            buffer.replace(value->start, value->length, plainValue(settings.charset));
-    }
-    if (declared.isEmpty())
-        place->add(buffer, charsetMeta(settings.charset));
-
-    if (settings.scriptType)
-        addTypeMeta(buffer, *place, PageHeadVariants::scriptType, scriptTypeMeta());
-    if (settings.styleType)
-        addTypeMeta(buffer, *place, PageHeadVariants::styleType, styleTypeMeta());
 
     // The language: the value replaced where one is; otherwise added to a bare
     // html start tag. Each place is written once, though two spellings may
@@ -368,8 +347,34 @@ SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &s
             continue;
         buffer.replace(start, end - start, PieceBuilder().black(settings.title).take());
     }
+    // The charset: every declaration that reading the file would see, in any
+    // form, gets the value in place, so the page never declares two
+    // charsets; one that already names that charset, in whatever spelling,
+    // is not touched.
+    // Looked for after the steps that change text in place, which could
+    // open or close a comment around a declaration. The page is copied only
+    // when the steps above changed it.
+    const QString changed = buffer.edits().isEmpty() ? QString() : buffer.text().toString();
+    const QStringView current = buffer.edits().isEmpty() ? QStringView(text) : QStringView(changed);
+    const QList<CharsetDeclaration::Value> declared = CharsetDeclaration::values(current, current.size());
+    HeadPlace place(current, buffer.edits().size());
+    const std::optional<TextEncoding> wanted = CharsetDeclaration::encodingForName(settings.charset);
+    for (auto value = declared.crbegin(); value != declared.crend(); ++value) {
+        const bool same = wanted ? value->encoding == wanted
+                                 : current.mid(value->start, value->length) == settings.charset;
+        if (!same)
+            buffer.replace(value->start, value->length, plainValue(settings.charset));
+    }
+    if (declared.isEmpty())
+        place.add(buffer, charsetMeta(settings.charset));
+
+    if (settings.scriptType)
+        addTypeMeta(buffer, place, PageHeadVariants::scriptType, scriptTypeMeta());
+    if (settings.styleType)
+        addTypeMeta(buffer, place, PageHeadVariants::styleType, styleTypeMeta());
+
     if (!titleSet)
-        place->add(buffer, titleElement(settings.title));
+        place.add(buffer, titleElement(settings.title));
 
     return buffer.takeEdits();
 }
