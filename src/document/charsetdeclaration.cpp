@@ -14,16 +14,20 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
 }
 
-// The value of `key=value` inside one tag, quoted or not. The key must stand as
-// a word of its own, so that e.g. "data-charset" or "xcharset" is passed over.
-// A key without "=" is not a declaration; the search goes on behind it.
-std::optional<TextEncoding> valueOf(QStringView tag, QStringView key)
+// Every value of `key=value` inside the tag at `tagStart`, quoted or not.
+// The key must stand as a word of its own, so that e.g. "data-charset" or
+// "xcharset" is passed over. A key without "=" is not a declaration; the
+// search goes on behind it. A second charset in the same tag is rare, but
+// costs nothing to allow.
+void addValues(QStringView text, qsizetype tagStart, qsizetype tagEnd, QStringView key,
+               QList<CharsetDeclaration::Value> &out)
 {
+    const QStringView tag = text.mid(tagStart, tagEnd - tagStart);
     qsizetype from = 0;
     while (true) {
         const qsizetype at = tag.indexOf(key, from, Qt::CaseInsensitive);
         if (at < 0)
-            return std::nullopt;
+            return;
         from = at + key.size();
         if (at > 0 && isNameChar(tag.at(at - 1)))
             continue;
@@ -40,15 +44,14 @@ std::optional<TextEncoding> valueOf(QStringView tag, QStringView key)
         const qsizetype start = i;
         while (i < tag.size() && isNameChar(tag.at(i)))
             ++i;
-        // A label we don't know may still be followed by one we do (a second
-        // charset in the same tag is rare, but costs nothing to allow).
-        if (auto encoding = CharsetDeclaration::encodingForName(tag.mid(start, i - start)))
-            return encoding;
+        const QStringView label = tag.mid(start, i - start);
+        out.append({tagStart + start, i - start, CharsetDeclaration::encodingForName(label)});
+        from = i;
     }
 }
 
 // The CSS rule is only honoured in its exact form at the very start of a sheet.
-std::optional<TextEncoding> cssCharset(QStringView text)
+std::optional<CharsetDeclaration::Value> cssCharset(QStringView text)
 {
     const QStringView prefix = u"@charset \"";
     if (!text.startsWith(prefix))
@@ -56,45 +59,89 @@ std::optional<TextEncoding> cssCharset(QStringView text)
     const qsizetype end = text.indexOf(u'"', prefix.size());
     if (end < 0)
         return std::nullopt;
-    return CharsetDeclaration::encodingForName(text.mid(prefix.size(), end - prefix.size()));
+    const QStringView label = text.mid(prefix.size(), end - prefix.size());
+    return CharsetDeclaration::Value{prefix.size(), label.size(), CharsetDeclaration::encodingForName(label)};
+}
+
+// Only "<!", "<m", "<M" and "<?" can start what the search reads or skips:
+// the rest of the page's many tags are passed at a glance.
+bool mayMatter(QStringView text, qsizetype at)
+{
+    if (at + 1 >= text.size())
+        return false;
+    const char16_t next = text.at(at + 1).unicode();
+    return next == u'!' || next == u'm' || next == u'M' || next == u'?';
+}
+
+bool startsTag(QStringView rest, QStringView name)
+{
+    return rest.size() > name.size() && rest.startsWith(name, Qt::CaseInsensitive)
+           && (isBlank(rest.at(name.size())) || (name == u"<meta" && rest.at(name.size()) == u'/'));
 }
 
 } // namespace
 
 std::optional<TextEncoding> CharsetDeclaration::find(QStringView text)
 {
-    text = text.left(ScanLength);
-    if (auto encoding = cssCharset(text))
-        return encoding;
+    for (const Value &value : values(text)) {
+        if (value.encoding)
+            return value.encoding;
+    }
+    return std::nullopt;
+}
 
+QList<CharsetDeclaration::Value> CharsetDeclaration::values(QStringView text, qsizetype limit)
+{
+    text = text.left(limit);
+    QList<Value> out;
+    if (auto css = cssCharset(text))
+        out.append(*css);
+    walk(text, [&](qsizetype at) {
+        if (!mayMatter(text, at))
+            return true;
+        const QStringView rest = text.mid(at);
+        const bool meta = startsTag(rest, u"<meta");
+        if (meta || startsTag(rest, u"<?xml")) {
+            qsizetype end = text.indexOf(u'>', at);
+            if (end < 0)
+                end = text.size();
+            addValues(text, at, end, meta ? QStringView(u"charset") : QStringView(u"encoding"), out);
+        }
+        return true;
+    });
+    return out;
+}
+
+void CharsetDeclaration::walk(QStringView text, const std::function<bool(qsizetype)> &visit)
+{
     qsizetype i = 0;
     while ((i = text.indexOf(u'<', i)) >= 0) {
+        if (!mayMatter(text, i)) {
+            if (!visit(i))
+                return;
+            ++i;
+            continue;
+        }
         const QStringView rest = text.mid(i);
         if (rest.startsWith(u"<!--")) {
             // A page keeps its old declaration commented out often enough.
             const qsizetype end = text.indexOf(u"-->", i + 4);
             if (end < 0)
-                return std::nullopt;
+                return;
             i = end + 3;
             continue;
         }
-        const bool meta = rest.size() > 5 && rest.startsWith(u"<meta", Qt::CaseInsensitive)
-                          && (isBlank(rest.at(5)) || rest.at(5) == u'/');
-        const bool xml = rest.size() > 5 && rest.startsWith(u"<?xml", Qt::CaseInsensitive)
-                         && isBlank(rest.at(5));
-        if (!meta && !xml) {
+        if (!visit(i))
+            return;
+        if (startsTag(rest, u"<meta") || startsTag(rest, u"<?xml")) {
+            const qsizetype end = text.indexOf(u'>', i);
+            if (end < 0)
+                return;
+            i = end;
+        } else {
             ++i;
-            continue;
         }
-        qsizetype end = text.indexOf(u'>', i);
-        if (end < 0)
-            end = text.size();
-        const QStringView tag = text.mid(i, end - i);
-        if (auto encoding = valueOf(tag, meta ? QStringView(u"charset") : QStringView(u"encoding")))
-            return encoding;
-        i = end;
     }
-    return std::nullopt;
 }
 
 std::optional<TextEncoding> CharsetDeclaration::encodingForName(QStringView name)

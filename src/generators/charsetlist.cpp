@@ -1,5 +1,7 @@
 #include "generators/charsetlist.h"
 
+#include "document/charsetdeclaration.h"
+
 const QStringList &CharsetList::entries()
 {
     // A page is saved in the charset it declares, so "UTF-8" here is how a
@@ -11,4 +13,13 @@ const QStringList &CharsetList::entries()
         QStringLiteral("UTF-8"),
     };
     return kEntries;
+}
+
+QString CharsetList::entryFor(TextEncoding encoding)
+{
+    for (const QString &entry : entries()) {
+        if (CharsetDeclaration::encodingForName(entry) == encoding)
+            return entry;
+    }
+    return textEncodingName(encoding);
 }

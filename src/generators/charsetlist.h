@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/textfileformat.h"
+
 #include <QStringList>
 
 // The entries of the page settings dialog's character set box, in its order.
@@ -7,4 +9,6 @@ class CharsetList
 {
 public:
     static const QStringList &entries();
+    // The entry that names the encoding, spelt as the box spells it.
+    static QString entryFor(TextEncoding encoding);
 };

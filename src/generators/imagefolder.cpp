@@ -30,7 +30,21 @@ QString ImageFolder::relativeSrc(const QString &filePath, const QString &workDir
     const QString prefix = insidePrefix(workDir);
     if (!cleanFile.startsWith(prefix) || cleanFile.size() == prefix.size())
         return QString();
-    return cleanFile.mid(prefix.size());
+    // "#" would start a fragment, "?" a query and "%" an escape: written
+    // raw, the browser would look for another file. Every other character,
+    // Japanese included, stays readable as it is.
+    QString src;
+    for (QChar c : QStringView(cleanFile).mid(prefix.size())) {
+        if (c == QLatin1Char('%'))
+            src += QLatin1String("%25");
+        else if (c == QLatin1Char('#'))
+            src += QLatin1String("%23");
+        else if (c == QLatin1Char('?'))
+            src += QLatin1String("%3F");
+        else
+            src += c;
+    }
+    return src;
 }
 
 ImageFolder::Move ImageFolder::move(bool wasInside, const QString &folder, const QString &workDir)

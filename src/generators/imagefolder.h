@@ -13,7 +13,8 @@ public:
     static bool isInside(const QString &folder, const QString &workDir);
 
     // The src of a file: its path below the working folder, with "/"
-    // between the parts; null when the file is not inside it.
+    // between the parts and "#", "?" and "%" percent-encoded; null when the
+    // file is not inside it.
     static QString relativeSrc(const QString &filePath, const QString &workDir);
 
     // What a move of the folder list does to the dialog's state: whether it

@@ -195,18 +195,24 @@ void ImgTagCfg::chooseFile(QListWidgetItem *item)
     m_label5->hide();
     const QString path = FolderChain::join(m_dirPath, item->text());
 
+    // Browsers show a photo turned as its EXIF orientation says, so the tag
+    // gets the turned width and height, and the preview is turned too. The
+    // reader scales before it turns: the preview's bounds are turned with it.
     QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize size = reader.size();
+    QSize bounds = QSize(PreviewWidth, PreviewHeight) * m_picture1->devicePixelRatioF();
+    if (turned)
+        bounds.transpose();
     if (size.isValid())
-        reader.setScaledSize(
-            size.scaled(QSize(PreviewWidth, PreviewHeight) * m_picture1->devicePixelRatioF(), Qt::KeepAspectRatio)
-                .boundedTo(size));
+        reader.setScaledSize(size.scaled(bounds, Qt::KeepAspectRatio).boundedTo(size));
     const QImage image = reader.read();
     if (image.isNull()) {
         // Nothing to measure: the size boxes keep what they held.
         showPlaceholder();
     } else {
-        const QSize full = size.isValid() ? size : image.size();
+        const QSize full = size.isValid() ? (turned ? size.transposed() : size) : image.size();
         m_placeholder = false;
         showPicture(image);
         m_text1->setText(QString::number(full.width()));

@@ -7,14 +7,11 @@
 // The spellings of the head markup that the page settings recognise, in the
 // order they are tried. Pages written by older versions of the editor and by
 // hand use all three, so each is read and, when found, replaced in place.
+// (Charset declarations are read in every form the file loader reads; see
+// CharsetDeclaration.)
 struct PageHeadVariants {
     using Variants = std::array<QLatin1StringView, 3>;
 
-    static constexpr Variants charset = {
-        QLatin1StringView(R"(<META HTTP-EQUIV="Content-Type" CONTENT="text/html; charset=)"),
-        QLatin1StringView(R"(<meta http-equiv="Content-Type" content="text/html; charset=)"),
-        QLatin1StringView(R"(<META http-equiv="Content-Type" content="text/html; charset=)"),
-    };
     static constexpr Variants scriptType = {
         QLatin1StringView(R"(<META HTTP-EQUIV="Content-Script-Type" CONTENT="text/javascript">)"),
         QLatin1StringView(R"(<meta http-equiv="Content-Script-Type" content="text/javascript">)"),
@@ -32,11 +29,6 @@ struct PageHeadVariants {
         QLatin1StringView(R"(<html lang=")"),
     };
 
-    // The short declaration of newer pages, in any letter case. Read and
-    // replaced only where none of the long ones stands.
-    static constexpr QLatin1StringView shortCharset{R"(<meta charset=")"};
-
-    static constexpr QLatin1StringView head{"<head>"};
     static constexpr QLatin1StringView titleUpper{"<TITLE>"};
     static constexpr QLatin1StringView title{"<title>"};
     static constexpr QLatin1StringView titleEnd{"</title>"};

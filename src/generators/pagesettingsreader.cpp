@@ -1,8 +1,11 @@
 #include "generators/pagesettingsreader.h"
 
+#include "document/charsetdeclaration.h"
 #include "generators/doctypedeclaration.h"
 #include "generators/markupscan.h"
 #include "generators/pageheadvariants.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -24,15 +27,13 @@ PageSettings PageSettingsReader::read(QStringView text, Span *lastValue)
                                MarkupScan::exact(PageHeadVariants::titleUpper),
                                MarkupScan::anyCase(PageHeadVariants::title)};
     const qsizetype firstVariant = needles.size();
-    for (const auto *variants : {&PageHeadVariants::charset, &PageHeadVariants::scriptType,
-                                 &PageHeadVariants::styleType, &PageHeadVariants::language}) {
+    for (const auto *variants : {&PageHeadVariants::scriptType, &PageHeadVariants::styleType,
+                                 &PageHeadVariants::language}) {
         for (QLatin1StringView variant : *variants)
             needles.append(MarkupScan::exact(variant));
     }
     // The last language spelling in any letter case.
     needles.last().anyCase = true;
-    const qsizetype shortCharset = needles.size();
-    needles.append(MarkupScan::anyCase(PageHeadVariants::shortCharset));
     const QVector<qsizetype> found = MarkupScan::firstPositions(text, needles);
     auto variantAt = [&](int group, int index) { return found[firstVariant + 3 * group + index]; };
 
@@ -50,23 +51,24 @@ PageSettings PageSettingsReader::read(QStringView text, Span *lastValue)
             settings.doctype = *entry;
     }
 
-    bool longCharset = false;
-    for (int i = 0; i < 3; ++i) {
-        longCharset = longCharset || variantAt(0, i) >= 0;
-        take(settings.charset, valueAfter(text, variantAt(0, i), PageHeadVariants::charset[i].size()));
-    }
-    // Otherwise the dialog would offer its default, and applying it would
-    // declare a second charset above the page's own.
-    if (!longCharset)
-        take(settings.charset, valueAfter(text, found[shortCharset], PageHeadVariants::shortCharset.size()));
+    // The declaration that reading the file goes by, in whatever form the
+    // page writes it; else the first one, even of a charset we can't use, so
+    // that applying the dialog replaces it rather than adding a second.
+    const QList<CharsetDeclaration::Value> declared = CharsetDeclaration::values(text, text.size());
+    const auto used = std::find_if(declared.begin(), declared.end(),
+                                   [](const CharsetDeclaration::Value &value) { return value.encoding.has_value(); });
+    if (used != declared.end())
+        take(settings.charset, Span{used->start, used->length});
+    else if (!declared.isEmpty())
+        take(settings.charset, Span{declared.first().start, declared.first().length});
 
     for (int i = 0; i < 3; ++i) {
-        settings.scriptType = settings.scriptType || variantAt(1, i) >= 0;
-        settings.styleType = settings.styleType || variantAt(2, i) >= 0;
+        settings.scriptType = settings.scriptType || variantAt(0, i) >= 0;
+        settings.styleType = settings.styleType || variantAt(1, i) >= 0;
     }
 
     for (int i = 0; i < 3; ++i)
-        take(settings.language, valueAfter(text, variantAt(3, i), PageHeadVariants::language[i].size()));
+        take(settings.language, valueAfter(text, variantAt(2, i), PageHeadVariants::language[i].size()));
 
     for (qsizetype at : {found[1], found[2]}) {
         if (at < 0)

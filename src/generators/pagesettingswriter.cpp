@@ -1,8 +1,10 @@
 #include "generators/pagesettingswriter.h"
 
+#include "document/charsetdeclaration.h"
 #include "generators/asciisearch.h"
 #include "generators/doctypedeclaration.h"
 #include "generators/editingbuffer.h"
+#include "generators/headplace.h"
 #include "generators/pageheadvariants.h"
 #include "generators/piecebuilder.h"
 
@@ -15,14 +17,12 @@ namespace {
 using Needle = MarkupScan::Needle;
 
 const QString kLineBreak = QStringLiteral("\r\n");
-const Needle kHead = MarkupScan::anyCase(PageHeadVariants::head);
 const Needle kDoctype = MarkupScan::anyCase(DoctypeDeclaration::opening());
 const Needle kHtmlUpper = MarkupScan::exact(PageHeadVariants::htmlUpper);
 const Needle kHtml = MarkupScan::anyCase(PageHeadVariants::html);
 const Needle kTitleUpper = MarkupScan::exact(PageHeadVariants::titleUpper);
 const Needle kTitle = MarkupScan::anyCase(PageHeadVariants::title);
 const Needle kTitleEnd = MarkupScan::anyCase(PageHeadVariants::titleEnd);
-const Needle kShortCharset = MarkupScan::anyCase(PageHeadVariants::shortCharset);
 
 // The last language spelling is looked for in any letter case.
 Needle languageNeedle(size_t i)
@@ -35,29 +35,14 @@ Needle languageNeedle(size_t i)
 // pass and followed through the edits.
 QVector<Needle> watchedNeedles()
 {
-    QVector<Needle> needles = {kHead, kDoctype, kHtmlUpper, kHtml, kTitleUpper, kTitle, kShortCharset};
-    for (const auto *variants : {&PageHeadVariants::charset, &PageHeadVariants::scriptType, &PageHeadVariants::styleType}) {
+    QVector<Needle> needles = {kDoctype, kHtmlUpper, kHtml, kTitleUpper, kTitle};
+    for (const auto *variants : {&PageHeadVariants::scriptType, &PageHeadVariants::styleType}) {
         for (QLatin1StringView variant : *variants)
             needles.append(MarkupScan::exact(variant));
     }
     for (size_t i = 0; i < PageHeadVariants::language.size(); ++i)
         needles.append(languageNeedle(i));
     return needles;
-}
-
-// A new head element goes on a line of its own right after "<head>", or at
-// the very start of a page that has no head.
-void addToHead(EditingBuffer &buffer, const PieceList &element)
-{
-    const qsizetype head = buffer.first(kHead);
-    PieceBuilder pieces;
-    if (head >= 0) {
-        pieces.plain(kLineBreak).append(element);
-        buffer.replace(head + PageHeadVariants::head.size(), 0, pieces.take());
-    } else {
-        pieces.append(element).black(kLineBreak);
-        buffer.replace(0, 0, pieces.take());
-    }
 }
 
 // Replaces the quoted value after a variant found at `at`. A value whose
@@ -116,13 +101,14 @@ void removeTypeMetas(EditingBuffer &buffer, const std::vector<const PageHeadVari
 }
 
 // A ticked script- or style-type meta tag is added when missing.
-void addTypeMeta(EditingBuffer &buffer, const PageHeadVariants::Variants &variants, const PieceList &element)
+void addTypeMeta(EditingBuffer &buffer, HeadPlace &place, const PageHeadVariants::Variants &variants,
+                 const PieceList &element)
 {
     for (QLatin1StringView variant : variants) {
         if (buffer.first(MarkupScan::exact(variant)) >= 0)
             return;
     }
-    addToHead(buffer, element);
+    place.add(buffer, element);
 }
 
 PieceList meta(const QString &equiv, const PieceBuilder &content)
@@ -192,38 +178,25 @@ SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &s
     removeTypeMetas(buffer, unticked);
 
     // The declaration: replaced where it stands, whatever its letter case, or
-    // put on a line of its own at the start.
+    // put on a line of its own at the start. While the box still holds the
+    // page's own identifier it stays as the page wrote it, whole: rebuilt, it
+    // could lose the system identifier that keeps browsers in standards mode.
     qsizetype caret = 0;
-    if (const auto declaration = declarationAt(buffer.text(), buffer.first(kDoctype)))
-        caret = buffer.replace(declaration->start, declaration->length,
-                               DoctypeDeclaration::pieces(settings.doctype, false));
-    else
+    if (const auto declaration = declarationAt(buffer.text(), buffer.first(kDoctype))) {
+        const QString current = buffer.text().mid(declaration->start, declaration->length);
+        if (DoctypeDeclaration::entryOf(current) == settings.doctype)
+            caret = declaration->start + declaration->length;
+        else
+            caret = buffer.replace(declaration->start, declaration->length,
+                                   DoctypeDeclaration::pieces(settings.doctype, false));
+    } else {
         caret = buffer.replace(0, 0, DoctypeDeclaration::pieces(settings.doctype, true));
-
-    bool charsetFound = false;
-    for (QLatin1StringView variant : PageHeadVariants::charset) {
-        const qsizetype at = buffer.first(MarkupScan::exact(variant));
-        if (at < 0)
-            continue;
-        charsetFound = true;
-        replaceValue(buffer, at, variant.size(), plainValue(settings.charset));
-    }
-    if (!charsetFound) {
-        if (const qsizetype at = buffer.first(kShortCharset); at >= 0) {
-            charsetFound = true;
-            replaceValue(buffer, at, PageHeadVariants::shortCharset.size(), plainValue(settings.charset));
-        }
-    }
-    if (!charsetFound) {
-        if (buffer.first(kHead) < 0 && !skeleton.isEmpty())
-            buffer.replace(caret, 0, skeleton);
-        addToHead(buffer, charsetMeta(settings.charset));
     }
 
-    if (settings.scriptType)
-        addTypeMeta(buffer, PageHeadVariants::scriptType, scriptTypeMeta());
-    if (settings.styleType)
-        addTypeMeta(buffer, PageHeadVariants::styleType, styleTypeMeta());
+    // Only a blank page gets the whole skeleton; any other keeps its content
+    // and has the head elements put where its head begins.
+    if (QStringView(text).trimmed().isEmpty() && !skeleton.isEmpty())
+        buffer.replace(caret, 0, skeleton);
 
     // The language: the value replaced where one is; otherwise added to a bare
     // html start tag. Each place is written once, though two spellings may
@@ -273,8 +246,34 @@ SourceEdits PageSettingsWriter::write(const QString &text, const PageSettings &s
             continue;
         buffer.replace(start, end - start, PieceBuilder().black(settings.title).take());
     }
+    // The charset: every declaration that reading the file would see, in any
+    // form, gets the value in place, so the page never declares two
+    // charsets; one that already names that charset, in whatever spelling,
+    // is not touched.
+    // Looked for after the steps that change text in place, which could
+    // open or close a comment around a declaration. The page is copied only
+    // when the steps above changed it.
+    const QString changed = buffer.edits().isEmpty() ? QString() : buffer.text().toString();
+    const QStringView current = buffer.edits().isEmpty() ? QStringView(text) : QStringView(changed);
+    const QList<CharsetDeclaration::Value> declared = CharsetDeclaration::values(current, current.size());
+    HeadPlace place(current, buffer.edits().size());
+    const std::optional<TextEncoding> wanted = CharsetDeclaration::encodingForName(settings.charset);
+    for (auto value = declared.crbegin(); value != declared.crend(); ++value) {
+        const bool same = wanted ? value->encoding == wanted
+                                 : current.mid(value->start, value->length) == settings.charset;
+        if (!same)
+            buffer.replace(value->start, value->length, plainValue(settings.charset));
+    }
+    if (declared.isEmpty())
+        place.add(buffer, charsetMeta(settings.charset));
+
+    if (settings.scriptType)
+        addTypeMeta(buffer, place, PageHeadVariants::scriptType, scriptTypeMeta());
+    if (settings.styleType)
+        addTypeMeta(buffer, place, PageHeadVariants::styleType, styleTypeMeta());
+
     if (!titleSet)
-        addToHead(buffer, titleElement(settings.title));
+        place.add(buffer, titleElement(settings.title));
 
     return buffer.takeEdits();
 }

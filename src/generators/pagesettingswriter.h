@@ -8,14 +8,14 @@
 // Writes the page settings back into a page as a list of edits, applied in
 // order: the document type declaration first, then the charset, script-type
 // and style-type meta tags, the html element's language and the title. Values
-// that are there are replaced in place, missing elements are added right
-// after "<head>", so applying the same settings twice changes nothing more.
+// that are there are replaced in place, missing elements are added where the
+// head begins, so applying the same settings twice changes nothing more.
 class PageSettingsWriter
 {
 public:
     // `skeleton` is what the basic tag input writes; it goes in after the
-    // declaration when the page has neither a charset meta tag nor a head.
-    // An element that still finds no "<head>" goes at the start of the page.
+    // declaration when the page is blank. In a page without a head tag, the
+    // elements go after the html start tag, else after the declaration.
     static SourceEdits write(const QString &text, const PageSettings &settings, const PieceList &skeleton);
 
     // The elements added to a head, without the line break before them.

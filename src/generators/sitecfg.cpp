@@ -1,6 +1,7 @@
 #include "generators/sitecfg.h"
 
 #include "commands/pageskeleton.h"
+#include "document/charsetdeclaration.h"
 #include "document/form1.h"
 #include "document/richtextbox1.h"
 #include "generators/charsetlist.h"
@@ -118,7 +119,14 @@ void SiteCfg::load()
     RichTextBox1 *box = m_target->richTextBox1();
     SavedCaret = box->SelStart();
     PageSettingsReader::Span lastValue;
-    setSettings(PageSettingsReader::read(box->Text(), &lastValue));
+    const QString text = box->Text();
+    PageSettings read = PageSettingsReader::read(text, &lastValue);
+    // A page that declares no charset is saved in the encoding its file was
+    // read in: offering another would turn a no-change apply into a change
+    // of the file's encoding. A new document starts in Shift_JIS, as designed.
+    if (CharsetDeclaration::values(text, text.size()).isEmpty())
+        read.charset = CharsetList::entryFor(m_target->fileFormat().encoding);
+    setSettings(read);
     // The value read last stays selected in the page while the dialog is open.
     if (lastValue.start >= 0) {
         box->setSelStart(lastValue.start);

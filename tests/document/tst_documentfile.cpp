@@ -217,6 +217,9 @@ void TestDocumentFile::savesInCharsetDeclaredAtSaveTime_data()
     QTest::newRow("U+FFFD typed into a sound UTF-8 file")
         << QStringLiteral("a\uFFFD") << TextFileFormat{TextEncoding::Utf8}
         << TextFileFormat{TextEncoding::Utf8} << QByteArray("a\xEF\xBF\xBD");
+    QTest::newRow("text beginning with U+FEFF, UTF-8 with mark: both written")
+        << QStringLiteral("\uFEFFa") << TextFileFormat{TextEncoding::Utf8, true}
+        << TextFileFormat{TextEncoding::Utf8, true} << Utf8Bom + Utf8Bom + "a";
     QTest::newRow("ISO-2022-JP returns to ASCII at the end")
         << Nihongo << TextFileFormat{TextEncoding::Iso2022Jp} << TextFileFormat{TextEncoding::Iso2022Jp}
         << JisNihongo;
@@ -552,6 +555,8 @@ void TestDocumentFile::keepsEveryCharacterByteForByte_data()
         << Utf8Bom + "<p>" + QByteArray::fromHex("efb790efb791") + paragraph + "</p>"
         << QStringLiteral("<p>\uFDD0\uFDD1\u2029</p>")
         << Utf8Bom + "<p>" + QByteArray::fromHex("efb790efb791") + paragraph + "</p>";
+    QTest::newRow("U+FEFF after the file's own mark is text, and is written back")
+        << Utf8Bom + Utf8Bom + "a" << QStringLiteral("\uFEFFa") << Utf8Bom + Utf8Bom + "a";
     QTest::newRow("every ASCII byte, Shift_JIS") << asciiBytes + SjisNihongo << asciiText + Nihongo
                                                  << asciiBytes + SjisNihongo;
     const QByteArray eucHead("<meta charset=\"euc-jp\">");

@@ -68,6 +68,8 @@ void TestLineCuts::cutFallsAfterTheLastPleasantPlace_data()
                                              << 16 << 15;
     QTest::newRow("xxx\\r|\\n hard cut before the CR") << QStringLiteral("xxxxxxxxxxxxxxx\r\nxxxxxxxxxxxxxxx") << 16 << 15;
     QTest::newRow("short rest: the end of the text") << QStringLiteral("xxxx") << 16 << 4;
+    QTest::newRow("日本語　|日本語... cut after the ideographic space")
+        << QStringLiteral("日本語の長い文章が続く　その後にも文章が続いていく") << 16 << 12;
 }
 
 void TestLineCuts::cutFallsAfterTheLastPleasantPlace()

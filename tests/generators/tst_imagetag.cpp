@@ -65,6 +65,8 @@ void TestImageTag::relativeSrc_data()
     QTest::newRow("file in the sibling site2: no src") << "/w/site2/logo.gif" << "/w/site" << QString();
     QTest::newRow("file above: no src") << "/w/logo.gif" << "/w/site" << QString();
     QTest::newRow("Japanese names kept") << "/w/site/画像/写真.jpg" << "/w/site/" << "画像/写真.jpg";
+    QTest::newRow("# ? % in folder and file names percent-encoded, the rest kept")
+        << "/w/site/#1 ?/100%_写真 &.jpg" << "/w/site" << "%231 %3F/100%25_写真 &.jpg";
 }
 
 void TestImageTag::relativeSrc()

@@ -5,6 +5,7 @@
 #include "generators/imgtagcfg.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -110,6 +111,23 @@ void writeImage(const QString &path, int width, int height, const char *format)
     QVERIFY(image.save(path, format));
 }
 
+// A red JPEG whose EXIF orientation tag tells viewers to turn it: the
+// segment is written by hand (big-endian TIFF, one SHORT entry 0x0112).
+QByteArray turnedJpeg(int width, int height, int orientation)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    const QByteArray exif = QByteArray("\xFF\xE1\x00\x22" "Exif\0\0" "MM\x00\x2A\x00\x00\x00\x08"
+                                       "\x00\x01" "\x01\x12\x00\x03\x00\x00\x00\x01",
+                                       4 + 6 + 8 + 2 + 8)
+                            + char(0) + char(orientation) + QByteArray(6, '\0');
+    return jpeg.insert(2, exif); // after the start-of-image marker
+}
+
 QStringList entries(const QListWidget *list)
 {
     QStringList out;
@@ -176,6 +194,8 @@ void TestImgTagCfg::init()
     writeBytes(m_site + QStringLiteral("/logo.gif"), solidGif(120, 60));
     writeImage(m_site + QStringLiteral("/pic.png"), 30, 20, "PNG");
     writeImage(m_site + QStringLiteral("/img/photo.JPG"), 64, 48, "JPG");
+    writeBytes(m_site + QStringLiteral("/phone/turned6.jpg"), turnedJpeg(120, 60, 6));
+    writeBytes(m_site + QStringLiteral("/phone/upsidedown3.jpg"), turnedJpeg(120, 60, 3));
     writeBytes(m_site + QStringLiteral("/broken.png"), QByteArray(2048, 'x'));
     writeBytes(m_site + QStringLiteral("/notes.txt"), "not an image");
     writeBytes(m_f->path(QStringLiteral("site2/other.gif")), solidGif(10, 10));
@@ -220,6 +240,10 @@ void TestImgTagCfg::choosingAFile_data()
         << "img" << "photo.JPG" << "64" << "48" << "img/photo.JPG" << true;
     QTest::newRow("png: decoded, with its size")
         << QString() << "pic.png" << "30" << "20" << "pic.png" << true;
+    QTest::newRow("phone photo with EXIF orientation 6: width and height as browsers show it")
+        << "phone" << "turned6.jpg" << "60" << "120" << "phone/turned6.jpg" << true;
+    QTest::newRow("photo with EXIF orientation 3, upside down: nothing swapped")
+        << "phone" << "upsidedown3.jpg" << "120" << "60" << "phone/upsidedown3.jpg" << true;
     QTest::newRow("broken image: the stand-in, the size boxes kept")
         << QString() << "broken.png" << "7" << "8" << "broken.png" << false;
 }
@@ -245,7 +269,10 @@ void TestImgTagCfg::choosingAFile()
         QVERIFY(!dialog->Label5()->isVisible());
         QCOMPARE(dialog->showsPlaceholder(), !decoded);
         QCOMPARE(previewIsRed(dialog), decoded);
-        QVERIFY(!dialog->Picture1()->pixmap().isNull());
+        const QSize shown = dialog->Picture1()->pixmap().deviceIndependentSize().toSize();
+        QVERIFY(!shown.isEmpty());
+        if (decoded) // turned as the tag says
+            QCOMPARE(shown.width() < shown.height(), width.toInt() < height.toInt());
         if (!decoded)
             QCOMPARE(dialog->Text4()->text(), QStringLiteral("broken.png サイズ:2KB"));
         QVERIFY(m_f->seam.messages.isEmpty());

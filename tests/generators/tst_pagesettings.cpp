@@ -69,6 +69,8 @@ private slots:
     void write();
     void writingTwiceChangesNothing_data();
     void writingTwiceChangesNothing();
+    void noChangeApplyKeepsThePage_data();
+    void noChangeApplyKeepsThePage();
     void everyEntryReadsBackAsWritten();
     void piecesCarryTheSyntaxColours();
 };
@@ -139,15 +141,18 @@ void TestPageSettings::read_data()
         << lines({R"(<meta http-equiv="Content-Type" content="text/html; charset=UTF-8">)",
                   R"(<META HTTP-EQUIV="Content-Type" CONTENT="text/html; charset=euc-jp">)"})
         << settings([](PageSettings &s) { s.charset = "UTF-8"; });
-    QTest::newRow("charset without closing quote: default kept, the next tag's quote no end")
+    QTest::newRow("charset without closing quote: read as the file loader reads it")
         << R"(<meta http-equiv="Content-Type" content="text/html; charset=euc-jp><html lang="en-US">)"
-        << settings([](PageSettings &s) { s.language = "en-US"; });
+        << settings([](PageSettings &s) { s.charset = "euc-jp"; s.language = "en-US"; });
     QTest::newRow("short charset meta of an HTML5 page, any letter case")
         << "<!DOCTYPE html>\r\n<head><Meta Charset=\"utf-8\">"
         << settings([](PageSettings &s) { s.doctype = "HTML5"; s.charset = "utf-8"; });
-    QTest::newRow("long charset meta wins over a short one")
-        << lines({R"(<meta charset="utf-8">)", charsetMeta("euc-jp")})
-        << settings([](PageSettings &s) { s.charset = "euc-jp"; });
+    QTest::newRow("the first declaration wins, as when the file is read")
+        << lines({R"(<!-- <meta charset="euc-jp"> -->)", R"(<meta charset="x-unknown"><meta charset="utf-8">)",
+                  charsetMeta("euc-jp")})
+        << settings([](PageSettings &s) { s.charset = "utf-8"; });
+    QTest::newRow("a charset we can't write is still shown, not the default")
+        << R"(<meta charset="iso-8859-1">)" << settings([](PageSettings &s) { s.charset = "iso-8859-1"; });
     QTest::newRow("script and style metas in mixed variants")
         << lines({R"(<META http-equiv="Content-Script-Type" content="text/javascript">)",
                   R"(<META HTTP-EQUIV="Content-Style-Type" CONTENT="text/css">)"})
@@ -168,6 +173,9 @@ void TestPageSettings::read_data()
     QTest::newRow("declaration with system identifier: its public one")
         << R"(<!DOCTYPE html PUBLIC "-//W3C//DTD XHTML 1.1//EN" "http://www.w3.org/TR/xhtml11/DTD/xhtml11.dtd">)"
         << settings([](PageSettings &s) { s.doctype = "-//W3C//DTD XHTML 1.1//EN"; });
+    QTest::newRow("public identifier in single quotes")
+        << "<!DOCTYPE HTML PUBLIC '-//W3C//DTD HTML 4.01//EN'>"
+        << settings([](PageSettings &s) { s.doctype = "-//W3C//DTD HTML 4.01//EN"; });
     QTest::newRow("declaration naming nothing known: default") << "<!DOCTYPE foo>" << settings();
 }
 
@@ -235,10 +243,10 @@ void TestPageSettings::write_data()
         << kDoctype + R"(<META HTTP-EQUIV="Content-Type" CONTENT="text/html; charset=euc-jp"><html lang="ja-JP"><title>t</title>)"
         << settings([](PageSettings &s) { s.charset = "UTF-8"; s.title = "t"; })
         << kDoctype + R"(<META HTTP-EQUIV="Content-Type" CONTENT="text/html; charset=UTF-8"><html lang="ja-JP"><title>t</title>)";
-    QTest::newRow("charset without closing quote left as it was")
+    QTest::newRow("charset without closing quote: its value replaced, no second declaration")
         << kDoctype + R"(<meta http-equiv="Content-Type" content="text/html; charset=euc-jp><html lang="ja-JP"><title>t</title>)"
         << settings([](PageSettings &s) { s.title = "t"; })
-        << kDoctype + R"(<meta http-equiv="Content-Type" content="text/html; charset=euc-jp><html lang="ja-JP"><title>t</title>)";
+        << kDoctype + R"(<meta http-equiv="Content-Type" content="text/html; charset=Shift_JIS><html lang="ja-JP"><title>t</title>)";
     QTest::newRow("unticked script meta goes with its line break")
         << lines({kDoctype, "<head>", charsetMeta(), kScript, "<title>t</title>"}) + "<html lang=\"ja-JP\">"
         << settings([](PageSettings &s) { s.title = "t"; })
@@ -310,10 +318,14 @@ void TestPageSettings::write_data()
         << kDoctype + "<html lang=\"ja-JP\"><head>" + charsetMeta() + "<Title>old</Title>"
         << settings([](PageSettings &s) { s.title = "new"; })
         << kDoctype + "<html lang=\"ja-JP\"><head>" + charsetMeta() + "<Title>new</Title>";
-    QTest::newRow("charset there but no head: new elements at the start of the page")
+    QTest::newRow("charset there but no head: new elements after the html start tag")
         << kDoctype + "<html lang=\"ja-JP\">" + charsetMeta()
         << settings([](PageSettings &s) { s.title = "t"; })
-        << "<title>t</title>\r\n" + kDoctype + "<html lang=\"ja-JP\">" + charsetMeta();
+        << kDoctype + "<html lang=\"ja-JP\">\r\n<title>t</title>" + charsetMeta();
+    QTest::newRow("every declaration gets the new value; the commented-out one stays")
+        << kDoctype + R"(<?xml encoding="utf-8"?><!-- <meta charset=x> --><META CHARSET=UTF-8><html lang="ja-JP"><title>t</title>)"
+        << settings([](PageSettings &s) { s.title = "t"; s.charset = "euc-jp"; })
+        << kDoctype + R"(<?xml encoding="euc-jp"?><!-- <meta charset=x> --><META CHARSET=euc-jp><html lang="ja-JP"><title>t</title>)";
     const QString html5 = "<!DOCTYPE html>\r\n<html lang=\"ja-JP\"><head>\r\n<meta charset=\"%1\">\r\n<title>t</title>";
     QTest::newRow("short charset meta: its value replaced, no second declaration")
         << html5.arg("utf-8") << settings([](PageSettings &s) { s.doctype = "HTML5"; s.charset = "euc-jp"; s.title = "t"; })
@@ -354,6 +366,56 @@ void TestPageSettings::writingTwiceChangesNothing_data()
         << settings([](PageSettings &s) { s.scriptType = true; });
     QTest::newRow("HTML5 over an old declaration") << "<!DOCTYPE HTML PUBLIC \"x\">\r\n<html><head></head></html>"
                                                    << settings([](PageSettings &s) { s.doctype = "HTML5"; });
+    QTest::newRow("head only inside a comment") << "<!-- <html><head> -->\r\n<p>x</p>" << settings();
+}
+
+void TestPageSettings::noChangeApplyKeepsThePage_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("expected"); // null: the page as it was
+
+    const QString html5 = lines({"<!DOCTYPE html>", "<html lang=\"ja\">", "<head>", "%1", "<title>t</title>",
+                                 "</head>", "<body>本文</body></html>"});
+    const auto spelling = [&](const char *name, const char *declaration) {
+        QTest::newRow(name) << html5.arg(QLatin1String(declaration)) << QString();
+    };
+    spelling("meta charset unquoted", "<meta charset=utf-8>");
+    spelling("meta charset in single quotes", "<meta charset='utf-8'>");
+    spelling("lower-case content-type", R"(<meta http-equiv="content-type" content="text/html; charset=utf-8">)");
+    spelling("text/html;charset= without a blank", R"(<meta http-equiv="Content-Type" content="text/html;charset=utf-8">)");
+    spelling("content before http-equiv", R"(<meta content="text/html; charset=utf-8" http-equiv="Content-Type">)");
+    spelling("all-capitals META", R"(<META HTTP-EQUIV="CONTENT-TYPE" CONTENT="TEXT/HTML; CHARSET=UTF-8">)");
+
+    const QString page = lines({"%1", "<html lang=\"ja\">", "<head>", "<meta charset=\"utf-8\">", "<title>t</title>",
+                                "</head></html>"});
+    QTest::newRow("HTML 4.01 with its system identifier: kept whole")
+        << page.arg(R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN" "http://www.w3.org/TR/html4/loose.dtd">)")
+        << QString();
+    QTest::newRow("public identifier in single quotes: kept whole")
+        << page.arg("<!DOCTYPE HTML PUBLIC '-//W3C//DTD HTML 4.01//EN'>") << QString();
+    QTest::newRow("XHTML after an XML declaration")
+        << R"(<?xml version="1.0" encoding="UTF-8"?>)" "\r\n"
+               + page.arg(R"(<!DOCTYPE html PUBLIC "-//W3C//DTD XHTML 1.0 Strict//EN" "http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd">)")
+        << QString();
+
+    QTest::newRow("no head tag: the charset after the declaration, one title")
+        << lines({"<!DOCTYPE html>", "<title>x</title>", "<p>本文</p>"})
+        << lines({"<!DOCTYPE html>", charsetMeta(), "<title>x</title>", "<p>本文</p>"});
+    QTest::newRow("no head tag: the title after the html start tag")
+        << lines({"<!DOCTYPE html>", "<html lang=\"ja\">", "<meta charset=\"utf-8\">", "<p>本文</p></html>"})
+        << lines({"<!DOCTYPE html>", "<html lang=\"ja\">", "<title></title>", "<meta charset=\"utf-8\">",
+                  "<p>本文</p></html>"});
+    QTest::newRow("head tag with an attribute: the title right after it")
+        << lines({"<!DOCTYPE html>", "<html lang=\"ja\"><head profile=\"p\">", "<meta charset=\"utf-8\">", "</head>"})
+        << lines({"<!DOCTYPE html>", "<html lang=\"ja\"><head profile=\"p\">", "<title></title>",
+                  "<meta charset=\"utf-8\">", "</head>"});
+}
+
+void TestPageSettings::noChangeApplyKeepsThePage()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, expected);
+    QCOMPARE(written(page, PageSettingsReader::read(page)), expected.isNull() ? page : expected);
 }
 
 void TestPageSettings::writingTwiceChangesNothing()

@@ -85,9 +85,11 @@ void TestSiteCfg::loadFillsTheControls_data()
     QTest::newRow("no title: the language is what stays selected")
         << lines({R"(<html lang="fr-FR">)", "<head>", "</head>"}) << QStringList{defaults[0], defaults[1], "fr-FR"}
         << QString() << false << false << "fr-FR";
-    QTest::newRow("charset missing its closing quote: the default shown, nothing selected")
+    QTest::newRow("charset missing its closing quote: read as the file loader reads it")
         << lines({"<head>", R"(<meta http-equiv="Content-Type" content="text/html; charset=euc-jp>)", "</head>"})
-        << defaults << QString() << false << false << QString();
+        << QStringList{defaults[0], "euc-jp", defaults[2]} << QString() << false << false << "euc-jp";
+    QTest::newRow("UTF-8 page declaring no charset: the encoding it was read in")
+        << "<p>本文</p>" << QStringList{defaults[0], "UTF-8", defaults[2]} << QString() << false << false << QString();
 }
 
 void TestSiteCfg::loadFillsTheControls()
@@ -131,10 +133,10 @@ void TestSiteCfg::applyWritesThePageOnceAsOneStep_data()
         << QString() << QString() << false
         << lines({kDeclaration, R"(<html lang="ja-JP">)", "<head>", kCharset, "<title></title>", "</head>", "<body>",
                   "", "", "</body>", "</html>"});
-    QTest::newRow("lower-case <!doctype html>: read as HTML5 and written once")
+    QTest::newRow("lower-case <!doctype html>: read as HTML5 and kept as written")
         << lines({"<!doctype html>", "<html>", "<head>", "<title>x</title>", "</head>", "</html>"}) << QString()
         << false
-        << lines({"<!DOCTYPE html>", R"(<html lang="ja-JP">)", "<head>", kCharset, "<title>x</title>", "</head>",
+        << lines({"<!doctype html>", R"(<html lang="ja-JP">)", "<head>", kCharset, "<title>x</title>", "</head>",
                   "</html>"});
     QTest::newRow("typed title and ticked script type go into the head")
         << lines({"<html>", "<head>", "</head>", "</html>"}) << QStringLiteral("Top") << true
