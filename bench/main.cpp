@@ -3,6 +3,7 @@
 #include "benchtools.h"
 #include "editingfigures.h"
 #include "longlinefigures.h"
+#include "savefigures.h"
 #include "pagegenerator.h"
 
 #include "commands/findreplaceall.h"
@@ -138,6 +139,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     if (app.arguments().contains(QStringLiteral("--long-lines"))) {
         LongLineFigures::run();
+        return 0;
+    }
+    if (app.arguments().contains(QStringLiteral("--save"))) {
+        SaveFigures::run();
         return 0;
     }
     QTemporaryDir dir;
@@ -414,5 +419,6 @@ int main(int argc, char *argv[])
         if (found != 0)
             qFatal("the re-edit found a table around a list item");
     }
+    SaveFigures::run();
     return 0;
 }
