@@ -119,17 +119,20 @@ void TestBadInput::failedSaveLosesNothing_data()
 {
     QTest::addColumn<QString>("mishap");
     QTest::addColumn<bool>("written");
+    QTest::addColumn<QString>("cause"); // what the message names
 
-    QTest::newRow("file deleted, Ctrl+S -> written again") << "file deleted" << true;
-    QTest::newRow("folder deleted, Ctrl+S -> message, text stays") << "folder deleted" << false;
-    QTest::newRow("read-only file -> message, file unchanged") << "read-only" << false;
-    QTest::newRow("file-size limit -> message, old file whole") << "size limit" << false;
+    QTest::newRow("file deleted, Ctrl+S -> written again") << "file deleted" << true << "";
+    QTest::newRow("folder deleted, Ctrl+S -> message, text stays") << "folder deleted" << false << "見つからない";
+    QTest::newRow("read-only file -> message, file unchanged") << "read-only" << false << "読み取り専用";
+    QTest::newRow("file-size limit -> message naming it, old file whole") << "size limit" << false
+                                                                          << "ファイルサイズの上限";
 }
 
 void TestBadInput::failedSaveLosesNothing()
 {
     QFETCH(QString, mishap);
     QFETCH(bool, written);
+    QFETCH(QString, cause);
     FrameFixture f;
     QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("site")));
     const QString folder = f.path(QStringLiteral("site"));
@@ -189,6 +192,7 @@ void TestBadInput::failedSaveLosesNothing()
     QCOMPARE(f.seam.messages.size(), 1);
     QCOMPARE(f.seam.messages.first().title, QStringLiteral("注意"));
     QVERIFY(f.seam.messages.first().text.contains(QStringLiteral("保存")));
+    QVERIFY2(f.seam.messages.first().text.contains(cause), qPrintable(f.seam.messages.first().text));
     QVERIFY(doc->TextEdit);
     if (mishap == QLatin1String("folder deleted"))
         QVERIFY(!QFileInfo::exists(folder));
