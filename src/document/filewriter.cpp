@@ -103,6 +103,13 @@ int writeAndSync(int fd, const QByteArray &bytes)
     return 0;
 }
 
+// Enough of a file's name to tell whose a temporary file or copy is, short
+// enough that the longest name still leaves room for the rest.
+QString shortName(const QFileInfo &info)
+{
+    return info.fileName().left(40);
+}
+
 // A new file named after `base` that did not exist before, opened for
 // writing; -1 with errno set when none can be made.
 int createUnique(const QString &base, QString *made, mode_t mode)
@@ -167,7 +174,7 @@ Replaced replace(const QString &target, const QByteArray &bytes, const struct st
 {
     const QFileInfo info(target);
     QString temporary;
-    Descriptor fd(createUnique(info.absolutePath() + QStringLiteral("/.") + info.fileName()
+    Descriptor fd(createUnique(info.absolutePath() + QStringLiteral("/.") + shortName(info)
                                    + QStringLiteral(".tovalo-"),
                                &temporary, 0666));
     if (fd.get() < 0) {
@@ -206,9 +213,9 @@ Replaced replace(const QString &target, const QByteArray &bytes, const struct st
 QString keepCopy(const QString &target, const QByteArray &bytes, int *error)
 {
     const QFileInfo info(target);
-    const QString beside = info.absolutePath() + QStringLiteral("/.") + info.fileName()
+    const QString beside = info.absolutePath() + QStringLiteral("/.") + shortName(info)
         + QStringLiteral(".tovalo-backup-");
-    const QString recovery = FileWriter::recoveryFolder() + QStringLiteral("/backup-") + info.fileName()
+    const QString recovery = FileWriter::recoveryFolder() + QStringLiteral("/backup-") + shortName(info)
         + QLatin1Char('-');
     *error = 0;
     for (const QString &base : {beside, recovery}) {
