@@ -87,8 +87,7 @@ public:
     {
         m_groups.resize(size_t(::getgroups(0, nullptr)));
         ::getgroups(int(m_groups.size()), m_groups.data());
-        if (::setgroups(groups.size(), groups.data()) != 0 || ::setegid(65534) != 0 || ::seteuid(65534) != 0)
-            qFatal("cannot act as nobody");
+        m_acting = ::setgroups(groups.size(), groups.data()) == 0 && ::setegid(65534) == 0 && ::seteuid(65534) == 0;
     }
     ~AsNobody()
     {
@@ -96,8 +95,11 @@ public:
             qFatal("cannot return to root");
     }
 
+    bool acting() const { return m_acting; }
+
 private:
     std::vector<gid_t> m_groups;
+    bool m_acting = false;
 };
 
 constexpr gid_t Staff = 50;
@@ -734,6 +736,8 @@ void TestDocumentFile::keepsTheFileItself()
         QCOMPARE(::chown(file8.constData(), sticky ? 0 : 65534, Staff), 0);
         QCOMPARE(::chmod(file8.constData(), sticky ? 0664 : 0640), 0);
         user.emplace(std::vector<gid_t>{Staff});
+        if (!user->acting())
+            QSKIP("this root can't act as another user");
     } else if (made == QLatin1String("acl") || made == QLatin1String("xattr")) {
         const QByteArray attribute = made == QLatin1String("acl") ? QByteArray("system.posix_acl_access")
                                                                    : QByteArray("user.origin");
