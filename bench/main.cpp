@@ -3,6 +3,7 @@
 #include "benchtools.h"
 #include "editingfigures.h"
 #include "longlinefigures.h"
+#include "savefigures.h"
 #include "pagegenerator.h"
 #include "sitefigures.h"
 
@@ -148,6 +149,10 @@ int main(int argc, char *argv[])
         frame.startUp(QString());
         settle();
         SiteFigures::run(frame);
+        return 0;
+    }
+    if (app.arguments().contains(QStringLiteral("--save"))) {
+        SaveFigures::run();
         return 0;
     }
     QTemporaryDir dir;
@@ -425,5 +430,6 @@ int main(int argc, char *argv[])
         if (found != 0)
             qFatal("the re-edit found a table around a list item");
     }
+    SaveFigures::run();
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "document/documentfile.h"
 
 #include "document/charsetdeclaration.h"
+#include "document/filewriter.h"
 #include "document/textcodec.h"
 
 #include <QByteArray>
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -316,47 +316,6 @@ QString withLineBreaks(const QString &text, LineBreakStyle style)
     return QString(text).replace(QChar(u'\n'), QStringLiteral("\r\n"));
 }
 
-// Writes through a temporary file that replaces the old one only when all of
-// it is written, so a failure leaves the old file whole. Returns a message, or
-// an empty string on success.
-QString writeBytes(const QString &path, const QByteArray &bytes)
-{
-    if (path.isEmpty())
-        return QStringLiteral("保存先のファイル名が指定されていません。");
-    const QFileInfo info(path);
-    if (info.isDir())
-        return QStringLiteral("「%1」はフォルダーのため、ファイルとして保存できません。").arg(path);
-    if (!info.absoluteDir().exists()) {
-        return QStringLiteral("保存先のフォルダー「%1」が見つからないため、ファイル「%2」を保存できません。")
-            .arg(QDir::toNativeSeparators(info.absolutePath()), path);
-    }
-    // The temporary file would be renamed over a read-only file without a
-    // word, so its protection is honoured here.
-    if (info.exists() && !info.isWritable())
-        return QStringLiteral("ファイル「%1」は読み取り専用のため保存できません。").arg(path);
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("ファイル「%1」を保存できません（%2）。"
-                              "保存先のフォルダーに書き込めるか確認してください。")
-            .arg(path, file.errorString());
-    }
-    // A write that the disk or a file-size limit cuts short can stay in the
-    // device's buffer and fail only at commit, which then renames the cut
-    // file over the old one all the same; so the bytes are flushed and
-    // counted before the old file is replaced.
-    const bool written =
-        file.write(bytes) == bytes.size() && file.flush() && file.size() == bytes.size();
-    if (!written || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return QStringLiteral("ファイル「%1」を保存できませんでした（%2）。"
-                              "ディスクの空き容量を確認してください。元のファイルは変更されていません。")
-            .arg(path, reason);
-    }
-    return QString();
-}
-
 } // namespace
 
 DocumentFile::ReadResult DocumentFile::read(const QString &path)
@@ -384,6 +343,7 @@ DocumentFile::ReadResult DocumentFile::read(const QString &path)
         return result;
     }
     const QByteArray bytes = file.readAll();
+    result.identity = FileIdentity::ofDescriptor(file.handle());
     if (file.error() != QFileDevice::NoError) {
         result.error = QStringLiteral("ファイル「%1」の読み込み中にエラーが起きました（%2）。")
                            .arg(path, file.errorString());
@@ -507,9 +467,10 @@ DocumentFile::WriteResult DocumentFile::write(const QString &path, const QString
                            .arg(encodingName, path);
         return result;
     }
-    result.error = writeBytes(path, *bytes);
+    result.error = FileWriter::write(path, *bytes);
     if (!result.error.isEmpty())
         return result;
+    result.identity = FileIdentity::of(path);
     result.ok = true;
     result.format = format;
     return result;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/fileidentity.h"
 #include "document/textfileformat.h"
 
 #include <QString>
@@ -22,6 +23,7 @@ public:
         QString warning;
         int undecodableCount = 0;
         int firstUndecodableLine = 0; // 1-based; 0 when nothing was undecodable
+        FileIdentity identity; // the file as it was read
     };
 
     struct WriteResult {
@@ -31,6 +33,7 @@ public:
         // Index in the text of a character the encoding can't hold, so the
         // caller can put the caret on it; -1 otherwise.
         qsizetype unencodablePosition = -1;
+        FileIdentity identity; // the file as it was written
     };
 
     static ReadResult read(const QString &path);

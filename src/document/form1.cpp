@@ -42,6 +42,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -233,9 +234,11 @@ bool Form1::runByName(const QString &name)
     return QMetaObject::invokeMethod(this, name.toLatin1().constData());
 }
 
-void Form1::loadText(const QString &text, const TextFileFormat &format)
+void Form1::loadText(const QString &text, const TextFileFormat &format, const FileIdentity &identity)
 {
     m_fileFormat = format;
+    m_diskIdentity = identity;
+    m_lastLook = identity;
     m_richTextBox1->setText(text);
     ColorSet();
     TextEdit = false;
@@ -381,7 +384,77 @@ bool Form1::writeTo(const QString &path)
         return false;
     }
     m_fileFormat = result.format;
+    m_diskIdentity = result.identity;
+    m_lastLook = result.identity;
     return true;
+}
+
+// A file that another program changed since it was read or last saved is
+// written over only when the user says so; one deleted meanwhile is simply
+// written again.
+bool Form1::mayOverwrite()
+{
+    const FileIdentity now = FileIdentity::of(FPath);
+    if (!now.exists() || now == m_diskIdentity)
+        return true;
+    return DialogSeam::instance().message(
+               this, QMessageBox::Question, QStringLiteral("確認"),
+               QStringLiteral("このファイルは、開いた後でほかのプログラムによって変更されています。上書きしますか？"),
+               QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+// The question a file dialog asks before it replaces a file, in its own words.
+bool Form1::mayReplace(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        return true;
+    const QString question =
+        QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?").arg(info.fileName());
+    return DialogSeam::instance().message(this, QMessageBox::Warning, QStringLiteral("ファイルの保存"), question,
+                                          QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+// Each change that another program makes to the file is offered once, when
+// the window comes forward: the window may take the file as it now is.
+void Form1::lookAtDisk()
+{
+    if (FPath.isEmpty() || m_lookingAtDisk)
+        return;
+    const FileIdentity now = FileIdentity::of(FPath);
+    if (now == m_lastLook)
+        return;
+    m_lastLook = now;
+    if (!now.exists() || now == m_diskIdentity)
+        return;
+    m_lookingAtDisk = true;
+    const auto answer = DialogSeam::instance().choice(
+        this, QStringLiteral("確認"),
+        QStringLiteral("ファイル「%1」は、ほかのプログラムによって変更されています。再読み込みしますか？").arg(FPath),
+        QStringLiteral("再読み込み"), QStringLiteral("このまま"));
+    m_lookingAtDisk = false;
+    if (answer == QMessageBox::Yes)
+        reload();
+}
+
+// The file read again as opening reads it, as one step that undo takes back.
+void Form1::reload()
+{
+    const DocumentFile::ReadResult file = DocumentFile::read(FPath);
+    if (!file.ok) {
+        DialogSeam::warning(this, QStringLiteral("注意"), file.error);
+        return;
+    }
+    m_richTextBox1->setFormattedContent({file.text, {}, {}});
+    ColorSet();
+    m_fileFormat = file.format;
+    m_diskIdentity = file.identity;
+    m_lastLook = file.identity;
+    TextEdit = false;
+    if (!file.warning.isEmpty())
+        DialogSeam::warning(this, QStringLiteral("注意"), file.warning);
 }
 
 void Form1::IDM_SAVE()
@@ -390,7 +463,7 @@ void Form1::IDM_SAVE()
         SaveAsFile();
         return;
     }
-    if (!writeTo(FPath))
+    if (!mayOverwrite() || !writeTo(FPath))
         return;
     setWindowTitle(DocumentCaption::forFile(m_formNumber, FPath, QStringLiteral("Hyper Text")));
     TextEdit = false;
@@ -408,11 +481,16 @@ void Form1::SaveAsFile()
     QString start = m_lastSaveName;
     if (start.isEmpty())
         start = FPath.isEmpty() ? m_frame->WorkDir : DocumentCaption::folderOf(FPath);
-    const QString path = DialogSeam::instance().saveFileName(
-        this, QStringLiteral("ファイルの保存"), QStringLiteral("HTMLファイル(*.html;*.htm)|*.html;*.htm"), start);
-    if (path.isEmpty())
-        return;
-    m_lastSaveName = path;
+    QString path;
+    do {
+        // A "No" to replacing a file goes back to the dialog, at that name.
+        path = DialogSeam::instance().saveFileName(
+            this, QStringLiteral("ファイルの保存"), QStringLiteral("HTMLファイル(*.html;*.htm)|*.html;*.htm"), start);
+        if (path.isEmpty())
+            return;
+        m_lastSaveName = path;
+        start = path;
+    } while (!mayReplace(path));
     if (!writeTo(path))
         return;
     FPath = path;
@@ -509,6 +587,7 @@ void Form1::Form_Activate()
         WebBrowser1()->setFocus();
     else
         m_richTextBox1->setFocus();
+    lookAtDisk();
 }
 
 QWebEngineView *Form1::WebBrowser1() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checks/restorepoint.h"
+#include "document/fileidentity.h"
 #include "document/textfileformat.h"
 
 #include <QList>
@@ -71,8 +72,8 @@ public:
     void AttrListSet();
 
     // Puts text read from a file into the source and colours it; the document
-    // then counts as unmodified.
-    void loadText(const QString &text, const TextFileFormat &format);
+    // then counts as unmodified, and as holding the file as `identity` saw it.
+    void loadText(const QString &text, const TextFileFormat &format, const FileIdentity &identity = {});
 
     // The text replacement routine: every occurrence of searched, from left to
     // right, replaced; the search resumes at the occurrence's second character.
@@ -167,6 +168,10 @@ protected:
 private:
     void buildControls();
     bool writeTo(const QString &path);
+    bool mayOverwrite();
+    bool mayReplace(const QString &path);
+    void lookAtDisk();
+    void reload();
     void onChange();
     void insertTag(const TagInsertion &insertion);
     // Shows a dialog that finds this window through TargetKey.
@@ -177,6 +182,11 @@ private:
     int m_formNumber = 0;
     TextFileFormat m_fileFormat;
     QString m_lastSaveName;
+    // The file as it was read or last saved, and as it was when last looked
+    // at (so that each change on disk is asked about once).
+    FileIdentity m_diskIdentity;
+    FileIdentity m_lastLook;
+    bool m_lookingAtDisk = false;
     RestorePoint m_restorePoint;
     PreviewView *m_preview = nullptr;
     bool m_closeAnswered = false;

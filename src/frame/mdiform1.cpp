@@ -2,6 +2,7 @@
 
 #include "commands/tagtoolbar.h"
 #include "document/documentfile.h"
+#include "document/fileidentity.h"
 #include "document/form1.h"
 #include "document/richtextbox1.h"
 #include "frame/advicebar.h"
@@ -288,11 +289,21 @@ void MDIForm1::startUp(const QStringList &paths)
 
 Form1 *MDIForm1::CreateNewForm(const QString &loadType, const QString &docType)
 {
+    const bool isNew = loadType == QLatin1String("New");
+    // One window per file: a file already open, under any of its names, is
+    // brought forward instead of being opened a second time.
+    if (!isNew) {
+        for (Form1 *form : documents()) {
+            if (FileIdentity::sameFile(form->FPath, Fname)) {
+                m_mdiArea->setActiveSubWindow(subWindowOf(form));
+                return form;
+            }
+        }
+    }
     QStringList captions;
     for (QWidget *form : FormRegistry::forms())
         captions << FormRegistry::caption(form);
     Module1::DocNumber = DocumentCaption::chooseNumber(captions);
-    const bool isNew = loadType == QLatin1String("New");
     if (isNew)
         Fname.clear();
 
@@ -315,7 +326,7 @@ Form1 *MDIForm1::CreateNewForm(const QString &loadType, const QString &docType)
     form->setWindowTitle(isNew ? DocumentCaption::forUntitled(number, docType)
                                : DocumentCaption::forFile(number, Fname, docType));
     if (!isNew)
-        form->loadText(file.text, file.format);
+        form->loadText(file.text, file.format, file.identity);
     sub->resize(m_mdiArea->width() * 3 / 4, m_mdiArea->height() * 3 / 4);
     sub->show();
     form->Form_Resize();

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 namespace {
 DialogSeam *g_override = nullptr;
@@ -30,6 +31,16 @@ QMessageBox::StandardButton DialogSeam::message(QWidget *parent, QMessageBox::Ic
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+QMessageBox::StandardButton DialogSeam::choice(QWidget *parent, const QString &title, const QString &text,
+                                               const QString &yesText, const QString &noText)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(yesText);
+    box.button(QMessageBox::No)->setText(noText);
+    box.setEscapeButton(QMessageBox::No);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 QString DialogSeam::openFileName(QWidget *parent, const QString &title, const QString &filter,
                                  const QString &startPath)
 {
@@ -39,8 +50,9 @@ QString DialogSeam::openFileName(QWidget *parent, const QString &title, const QS
 QString DialogSeam::saveFileName(QWidget *parent, const QString &title, const QString &filter,
                                  const QString &startPath)
 {
-    // The chosen name is used as typed (no default suffix) and an existing
-    // file is replaced without a second question.
+    // The chosen name is used as typed (no default suffix). Whether to
+    // replace an existing file is asked by the caller, so that it is asked
+    // through here.
     return QFileDialog::getSaveFileName(parent, title, startPath, FileFilter::toQt(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }

@@ -23,6 +23,10 @@ public:
     virtual QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon,
                                                 const QString &title, const QString &text,
                                                 QMessageBox::StandardButtons buttons);
+    // A question whose two buttons say in words what they do (Yes and No
+    // answer for them); Escape answers No.
+    virtual QMessageBox::StandardButton choice(QWidget *parent, const QString &title, const QString &text,
+                                               const QString &yesText, const QString &noText);
     // Filters come in the form "description|patterns|description|patterns".
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter,
                                  const QString &startPath);

@@ -1,8 +1,16 @@
 #include "document/documentfile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <grp.h>
+#include <optional>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(TextEncoding)
 Q_DECLARE_METATYPE(LineBreakStyle)
@@ -26,13 +34,75 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
-// Root passes every permission check, so such a test only means something
-// for an ordinary user.
-bool permissionsBind(const QString &path, QIODevice::OpenMode denied)
+QByteArray local(const QString &path)
 {
-    QFile probe(path);
-    return !probe.open(denied);
+    return QFile::encodeName(path);
 }
+
+// What makes a file itself besides its bytes: owner, group, mode, links, and
+// the ACL and user.* attributes.
+QStringList identityOf(const QString &path)
+{
+    struct stat st {};
+    if (::stat(local(path).constData(), &st) != 0)
+        return {QStringLiteral("(missing)")};
+    QStringList out{QStringLiteral("%1:%2 %3 links %4").arg(st.st_uid).arg(st.st_gid).arg(st.st_mode, 0, 8).arg(st.st_nlink)};
+    QByteArray names(4096, '\0');
+    const ssize_t size = ::listxattr(local(path).constData(), names.data(), size_t(names.size()));
+    for (const QByteArray &name : names.left(qMax<ssize_t>(size, 0)).split('\0')) {
+        QByteArray value(4096, '\0');
+        const ssize_t got = ::getxattr(local(path).constData(), name.constData(), value.data(), size_t(value.size()));
+        if (!name.isEmpty() && got >= 0)
+            out << QString::fromLatin1(name + '=' + value.left(got).toHex());
+    }
+    return out;
+}
+
+// A POSIX ACL as the kernel stores it: the owner rw, user 65534 r, the
+// group r, mask r, others nothing.
+QByteArray aclGivingNobodyRead()
+{
+    QByteArray acl;
+    const auto entry = [&acl](quint16 tag, quint16 permissions, quint32 id) {
+        acl.append(reinterpret_cast<const char *>(&tag), 2);
+        acl.append(reinterpret_cast<const char *>(&permissions), 2);
+        acl.append(reinterpret_cast<const char *>(&id), 4);
+    };
+    const quint32 version = 2;
+    acl.append(reinterpret_cast<const char *>(&version), 4);
+    entry(0x01, 6, ~0u);
+    entry(0x02, 4, 65534);
+    entry(0x04, 4, ~0u);
+    entry(0x10, 4, ~0u);
+    entry(0x20, 0, ~0u);
+    return acl;
+}
+
+// Root acting as the ordinary user `nobody` with the groups given, for the
+// cases where only an ordinary user meets the limit.
+class AsNobody
+{
+public:
+    explicit AsNobody(std::vector<gid_t> groups)
+    {
+        m_groups.resize(size_t(::getgroups(0, nullptr)));
+        ::getgroups(int(m_groups.size()), m_groups.data());
+        m_acting = ::setgroups(groups.size(), groups.data()) == 0 && ::setegid(65534) == 0 && ::seteuid(65534) == 0;
+    }
+    ~AsNobody()
+    {
+        if (::seteuid(0) != 0 || ::setegid(0) != 0 || ::setgroups(m_groups.size(), m_groups.data()) != 0)
+            qFatal("cannot return to root");
+    }
+
+    bool acting() const { return m_acting; }
+
+private:
+    std::vector<gid_t> m_groups;
+    bool m_acting = false;
+};
+
+constexpr gid_t Staff = 50;
 
 } // namespace
 
@@ -41,7 +111,14 @@ class TestDocumentFile : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        // Ordinary users reach the folders of their cases; copies of files
+        // written in place land where the test sees them.
+        QVERIFY(QFile::setPermissions(m_dir.path(), QFile::Permissions(0x7755)));
+        qputenv("XDG_STATE_HOME", local(path(QStringLiteral("state"))));
+    }
     void detectsEncoding_data();
     void detectsEncoding();
     void keepsLineBreakStyle_data();
@@ -66,7 +143,8 @@ private slots:
     void keepsEveryCharacterByteForByte_data();
     void keepsEveryCharacterByteForByte();
     void reportsUnusablePaths();
-    void leavesReadOnlyFileAlone();
+    void keepsTheFileItself_data();
+    void keepsTheFileItself();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -615,18 +693,100 @@ void TestDocumentFile::reportsUnusablePaths()
     QVERIFY(!written.ok && written.error.contains(m_dir.path()));
 }
 
-void TestDocumentFile::leavesReadOnlyFileAlone()
+void TestDocumentFile::keepsTheFileItself_data()
 {
-    const QByteArray old("old contents");
-    const QString target = fileWith(old);
-    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
-    if (!permissionsBind(target, QIODevice::Append))
-        QSKIP("Permissions don't stop this user (root) from writing.");
-    const DocumentFile::WriteResult result = DocumentFile::write(target, Nihongo, TextFileFormat());
-    QVERIFY(!result.ok);
-    QVERIFY2(result.error.contains(target) && result.error.contains(QStringLiteral("読み取り専用")),
-             qPrintable(result.error));
-    QCOMPARE(contents(target), old);
+    QTest::addColumn<QString>("made");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("0640 file -> mode kept") << "0640" << true;
+    QTest::newRow("file of another owner and group, saved by root -> both kept") << "other owner" << true;
+    QTest::newRow("0640 file of group staff, saved by its owner -> group kept") << "staff" << true;
+    QTest::newRow("ACL -> kept") << "acl" << true;
+    QTest::newRow("user.* attribute -> kept") << "xattr" << true;
+    QTest::newRow("second hard link -> both names see the new text") << "hard link" << true;
+    QTest::newRow("symlink -> stays a link, its file written") << "symlink" << true;
+    QTest::newRow("0444 file, even for root -> refused, file unchanged") << "0444" << false;
+    QTest::newRow("writable file in a folder that takes no new file -> written in place") << "closed folder" << true;
+    QTest::newRow("group-writable file of another owner in a sticky folder -> written in place") << "sticky" << true;
+}
+
+void TestDocumentFile::keepsTheFileItself()
+{
+    QFETCH(QString, made);
+    QFETCH(bool, saved);
+    const bool root = ::geteuid() == 0;
+    const QString folder = path(QStringLiteral("case%1").arg(++m_files));
+    QVERIFY(QDir().mkpath(folder));
+    QString name = folder + QStringLiteral("/page.html");
+    QString secondName;
+    const QByteArray old("old text");
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    file.close();
+    const QByteArray file8 = local(name);
+    std::optional<AsNobody> user;
+
+    if (made == QLatin1String("0640") || made == QLatin1String("0444")) {
+        QCOMPARE(::chmod(file8.constData(), made == QLatin1String("0640") ? 0640 : 0444), 0);
+    } else if (made == QLatin1String("other owner")) {
+        if (!root)
+            QSKIP("only root can make a file of another owner");
+        QCOMPARE(::chown(file8.constData(), 65534, Staff), 0);
+        QCOMPARE(::chmod(file8.constData(), 0640), 0);
+    } else if (made == QLatin1String("staff") || made == QLatin1String("sticky")) {
+        if (!root)
+            QSKIP("needs root to act as an ordinary user of group staff");
+        const bool sticky = made == QLatin1String("sticky");
+        QCOMPARE(::chown(local(folder).constData(), sticky ? 0 : 65534, 0), 0);
+        QCOMPARE(::chmod(local(folder).constData(), sticky ? 01777 : 0755), 0);
+        QCOMPARE(::chown(file8.constData(), sticky ? 0 : 65534, Staff), 0);
+        QCOMPARE(::chmod(file8.constData(), sticky ? 0664 : 0640), 0);
+        user.emplace(std::vector<gid_t>{Staff});
+        if (!user->acting())
+            QSKIP("this root can't act as another user");
+    } else if (made == QLatin1String("acl") || made == QLatin1String("xattr")) {
+        const QByteArray attribute = made == QLatin1String("acl") ? QByteArray("system.posix_acl_access")
+                                                                   : QByteArray("user.origin");
+        const QByteArray value = made == QLatin1String("acl") ? aclGivingNobodyRead() : QByteArray("test");
+        if (::setxattr(file8.constData(), attribute.constData(), value.constData(), size_t(value.size()), 0) != 0)
+            QSKIP("this file system takes no such attribute");
+    } else if (made == QLatin1String("hard link")) {
+        secondName = folder + QStringLiteral("/second.html");
+        QCOMPARE(::link(file8.constData(), local(secondName).constData()), 0);
+    } else if (made == QLatin1String("symlink")) {
+        secondName = name;
+        name = folder + QStringLiteral("/link.html");
+        QVERIFY(QFile::link(QStringLiteral("page.html"), name));
+    } else if (made == QLatin1String("closed folder")) {
+        const bool closed = root ? QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder}) == 0
+                                 : ::chmod(local(folder).constData(), 0555) == 0;
+        if (!closed)
+            QSKIP("this file system has no immutable flag");
+    }
+    const QStringList before = identityOf(name);
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+    const DocumentFile::WriteResult result = DocumentFile::write(name, QStringLiteral("new"), TextFileFormat());
+    user.reset();
+    if (made == QLatin1String("closed folder")) {
+        if (root)
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
+        else
+            ::chmod(local(folder).constData(), 0755);
+    }
+
+    QCOMPARE(result.ok, saved);
+    const QByteArray expected = saved ? QByteArray("new") : old;
+    QCOMPARE(contents(name), expected);
+    if (!secondName.isEmpty())
+        QCOMPARE(contents(secondName), expected);
+    if (made == QLatin1String("symlink"))
+        QVERIFY(QFileInfo(name).isSymLink());
+    if (!saved)
+        QVERIFY2(result.error.contains(QStringLiteral("読み取り専用")), qPrintable(result.error));
+    QCOMPARE(identityOf(name), before);
+    // No temporary file or copy of the old text is left anywhere.
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entries);
+    QCOMPARE(QDir(path(QStringLiteral("state/tovalo/recovery"))).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 QTEST_APPLESS_MAIN(TestDocumentFile)

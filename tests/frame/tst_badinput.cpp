@@ -1,5 +1,6 @@
 #include "framefixture.h"
 
+#include "frame/folderview.h"
 #include "frame/tabbar.h"
 
 #include <QDir>
@@ -25,6 +26,10 @@ private slots:
     void awkwardNamesOpenSaveAndShow_data();
     void awkwardNamesOpenSaveAndShow();
     void elevenWindowsEachSaveTheirOwnText();
+    void asksBeforeWritingOverAnotherText_data();
+    void asksBeforeWritingOverAnotherText();
+    void openingAnOpenFileBringsItsWindow_data();
+    void openingAnOpenFileBringsItsWindow();
 };
 
 namespace {
@@ -114,17 +119,20 @@ void TestBadInput::failedSaveLosesNothing_data()
 {
     QTest::addColumn<QString>("mishap");
     QTest::addColumn<bool>("written");
+    QTest::addColumn<QString>("cause"); // what the message names
 
-    QTest::newRow("file deleted, Ctrl+S -> written again") << "file deleted" << true;
-    QTest::newRow("folder deleted, Ctrl+S -> message, text stays") << "folder deleted" << false;
-    QTest::newRow("read-only file -> message, file unchanged") << "read-only" << false;
-    QTest::newRow("file-size limit -> message, old file whole") << "size limit" << false;
+    QTest::newRow("file deleted, Ctrl+S -> written again") << "file deleted" << true << "";
+    QTest::newRow("folder deleted, Ctrl+S -> message, text stays") << "folder deleted" << false << "見つからない";
+    QTest::newRow("read-only file -> message, file unchanged") << "read-only" << false << "読み取り専用";
+    QTest::newRow("file-size limit -> message naming it, old file whole") << "size limit" << false
+                                                                          << "ファイルサイズの上限";
 }
 
 void TestBadInput::failedSaveLosesNothing()
 {
     QFETCH(QString, mishap);
     QFETCH(bool, written);
+    QFETCH(QString, cause);
     FrameFixture f;
     QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("site")));
     const QString folder = f.path(QStringLiteral("site"));
@@ -184,6 +192,7 @@ void TestBadInput::failedSaveLosesNothing()
     QCOMPARE(f.seam.messages.size(), 1);
     QCOMPARE(f.seam.messages.first().title, QStringLiteral("注意"));
     QVERIFY(f.seam.messages.first().text.contains(QStringLiteral("保存")));
+    QVERIFY2(f.seam.messages.first().text.contains(cause), qPrintable(f.seam.messages.first().text));
     QVERIFY(doc->TextEdit);
     if (mishap == QLatin1String("folder deleted"))
         QVERIFY(!QFileInfo::exists(folder));
@@ -258,6 +267,135 @@ void TestBadInput::elevenWindowsEachSaveTheirOwnText()
     for (int i = 0; i < docs.size(); ++i)
         QCOMPARE(FrameFixture::readFile(f.path(QStringLiteral("p%1.html").arg(i))),
                  QByteArray("<p>") + QByteArray::number(i));
+}
+
+void TestBadInput::asksBeforeWritingOverAnotherText_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("windowText");
+    QTest::addColumn<bool>("overwritten");
+
+    QTest::newRow("changed on disk, Ctrl+S, Yes -> written over") << "Ctrl+S" << true << "x<p>old</p>" << true;
+    QTest::newRow("changed on disk, Ctrl+S, No -> the other text stays") << "Ctrl+S" << false << "x<p>old</p>" << false;
+    QTest::newRow("changed on disk, window comes forward, reload -> the file read as opened, one undo back")
+        << "forward" << true << "<meta charset=\"euc-jp\">日本語\r\n" << false;
+    QTest::newRow("changed on disk, window comes forward, keep -> the window's text") << "forward" << false
+                                                                                       << "x<p>old</p>" << false;
+    QTest::newRow("Save As onto an existing file, Yes -> replaced") << "Save As" << true << "x<p>old</p>" << true;
+    QTest::newRow("Save As onto an existing file, No -> kept, back to the dialog") << "Save As" << false
+                                                                                   << "x<p>old</p>" << false;
+}
+
+void TestBadInput::asksBeforeWritingOverAnotherText()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, yes);
+    QFETCH(QString, windowText);
+    QFETCH(bool, overwritten);
+    FrameFixture f;
+    const QString path = f.writeFile(QStringLiteral("page.html"), "<p>old</p>");
+    Form1 *doc = f.openFile(path);
+    QTest::keyClick(doc->richTextBox1(), Qt::Key_Home, Qt::ControlModifier);
+    f.type(QStringLiteral("x"));
+    // Another program's text, in another encoding.
+    const QByteArray other = "<meta charset=\"euc-jp\">" + QByteArray::fromHex("c6fccbdcb8ec") + "\n";
+    const QString target = f.writeFile(how == QLatin1String("Save As") ? QStringLiteral("taken.html")
+                                                                       : QStringLiteral("page.html"),
+                                       other);
+    f.seam.buttons << (yes ? QMessageBox::Yes : QMessageBox::No);
+
+    if (how == QLatin1String("Save As")) {
+        f.seam.saveNames << target;
+        doc->IDM_SAVEAS();
+        QCOMPARE(f.seam.saveRequests.size(), yes ? 1 : 2);
+        QCOMPARE(f.seam.messages.first().title, QStringLiteral("ファイルの保存"));
+        QVERIFY(f.seam.messages.first().text.contains(QStringLiteral("taken.html")));
+    } else if (how == QLatin1String("Ctrl+S")) {
+        ctrlS(doc);
+        QCOMPARE(f.seam.messages.first().title, QStringLiteral("確認"));
+        QCOMPARE(f.seam.messages.first().text,
+                 QStringLiteral("このファイルは、開いた後でほかのプログラムによって変更されています。上書きしますか？"));
+        QCOMPARE(doc->TextEdit, !yes);
+    } else {
+        f.frame->IDM_NEWHTML();
+        FrameFixture::settle();
+        QTest::mouseClick(f.frame->Toolbar2()->Command1(2), Qt::LeftButton);
+        FrameFixture::settle();
+        QCOMPARE(f.active(), doc);
+        QCOMPARE(f.seam.messages.first().title, QStringLiteral("確認"));
+        QVERIFY(f.seam.messages.first().text.contains(path));
+        // Asked once for one change.
+        QTest::mouseClick(f.frame->Toolbar2()->Command1(3), Qt::LeftButton);
+        QTest::mouseClick(f.frame->Toolbar2()->Command1(2), Qt::LeftButton);
+        FrameFixture::settle();
+        QCOMPARE(f.active(), doc);
+    }
+    QCOMPARE(f.seam.messages.size(), 1);
+    QCOMPARE(doc->richTextBox1()->Text(), windowText);
+    QCOMPARE(FrameFixture::readFile(target), overwritten ? QByteArray("x<p>old</p>") : other);
+    if (how == QLatin1String("forward") && yes) {
+        QVERIFY(!doc->TextEdit);
+        QTest::keyClick(doc->richTextBox1(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(doc->richTextBox1()->Text(), QStringLiteral("x<p>old</p>"));
+        // Taken back, it is written over the file without a question.
+        ctrlS(doc);
+        QCOMPARE(f.seam.messages.size(), 1);
+        QCOMPARE(FrameFixture::readFile(target), QByteArray("x<p>old</p>"));
+    }
+}
+
+void TestBadInput::openingAnOpenFileBringsItsWindow_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("name"); // the second name: the same, a symlink, a hard link or another file
+    QTest::addColumn<int>("windows");
+    QTest::newRow("dropped again -> its window") << "drop" << "a.html" << 1;
+    QTest::newRow("tovalo a.html a.html -> one window") << "command line" << "a.html" << 1;
+    QTest::newRow("open dialog, through a symlink -> its window") << "open dialog" << "link.html" << 1;
+    QTest::newRow("folder view, a second hard link -> its window") << "folder view" << "hard.html" << 1;
+    QTest::newRow("another file -> a window of its own") << "drop" << "other.html" << 2;
+}
+
+void TestBadInput::openingAnOpenFileBringsItsWindow()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, name);
+    QFETCH(int, windows);
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("a.html"));
+    const QString second = dir.filePath(name);
+    {
+        QFile file(first);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<p>a</p>");
+    }
+    QVERIFY(QFile::link(QStringLiteral("a.html"), dir.filePath(QStringLiteral("link.html"))));
+    QCOMPARE(::link(QFile::encodeName(first).constData(), QFile::encodeName(dir.filePath(QStringLiteral("hard.html"))).constData()), 0);
+    QVERIFY(QFile::copy(first, dir.filePath(QStringLiteral("other.html"))));
+
+    const bool commandLine = how == QLatin1String("command line");
+    FrameFixture f(commandLine ? QStringList{first, second} : QStringList{});
+    if (!commandLine) {
+        f.openFile(first);
+        f.frame->IDM_NEWHTML();
+        FrameFixture::settle();
+        if (how == QLatin1String("drop")) {
+            f.openFile(second);
+        } else if (how == QLatin1String("open dialog")) {
+            f.seam.openNames << second;
+            f.frame->IDM_FILEOPEN();
+        } else {
+            emit f.frame->Toolbar3()->fileActivated(second);
+        }
+        FrameFixture::settle();
+    }
+    QStringList opened;
+    for (Form1 *doc : f.frame->documents())
+        if (!doc->FPath.isEmpty())
+            opened << doc->FPath;
+    QCOMPARE(opened.size(), windows);
+    QCOMPARE(f.active()->FPath, windows == 1 ? first : second);
 }
 
 QTEST_MAIN(TestBadInput)

@@ -25,6 +25,12 @@ QMessageBox::StandardButton TestSeam::message(QWidget *, QMessageBox::Icon icon,
     return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton TestSeam::choice(QWidget *parent, const QString &title, const QString &text,
+                                             const QString &, const QString &)
+{
+    return message(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No);
+}
+
 QString TestSeam::openFileName(QWidget *, const QString &title, const QString &filter, const QString &startPath)
 {
     openRequests.append({title, filter, startPath});

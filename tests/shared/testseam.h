@@ -45,6 +45,9 @@ public:
 
     QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &title,
                                         const QString &text, QMessageBox::StandardButtons buttons) override;
+    // Recorded and answered as a message with Yes and No.
+    QMessageBox::StandardButton choice(QWidget *parent, const QString &title, const QString &text,
+                                       const QString &yesText, const QString &noText) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &filter,
                          const QString &startPath) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
