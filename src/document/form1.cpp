@@ -19,6 +19,7 @@
 #include "document/documentfile.h"
 #include "document/documentmenus.h"
 #include "document/previewview.h"
+#include "document/recoveryjournal.h"
 #include "document/richtextbox1.h"
 #include "editing/attributecompletion.h"
 #include "editing/colorscanner.h"
@@ -61,6 +62,15 @@ Form1::Form1(MDIForm1 *frame)
 {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Before the controls, whose changes it hears of.
+    m_journal = new RecoveryJournal([this] {
+        return RecoveryJournal::Snapshot{FPath, DocumentCaption::kind(windowTitle()), m_fileFormat,
+                                         m_richTextBox1->Text()};
+    }, this);
+    connect(m_journal, &RecoveryJournal::writeFailed, this, [this](const QString &message) {
+        if (RecoveryJournal::claimFailureNotice())
+            DialogSeam::warning(this, QStringLiteral("注意"), message);
+    });
     buildControls();
     const DocumentMenus::Built menus = DocumentMenus::build(this, frame);
     m_menus = menus.menus;
@@ -239,6 +249,7 @@ void Form1::loadText(const QString &text, const TextFileFormat &format)
     m_richTextBox1->setText(text);
     ColorSet();
     TextEdit = false;
+    m_journal->fileSettled(FPath);
 }
 
 void Form1::ColorSet()
@@ -250,6 +261,7 @@ void Form1::onChange()
 {
     if (!TextEdit)
         TextEdit = true;
+    m_journal->noteChange();
     if (m_keepAdvice) {
         m_keepAdvice = false;
         return;
@@ -381,6 +393,7 @@ bool Form1::writeTo(const QString &path)
         return false;
     }
     m_fileFormat = result.format;
+    m_journal->fileSettled(path);
     return true;
 }
 
@@ -469,6 +482,7 @@ void Form1::closeEvent(QCloseEvent *event)
     setWindowTitle(QString());
     m_frame->ReloadTabBar();
     m_preview->leave();
+    m_journal->discard();
     m_frame->afterDocumentClosed();
     event->accept();
 }

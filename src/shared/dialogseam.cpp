@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 namespace {
 DialogSeam *g_override = nullptr;
@@ -28,6 +29,20 @@ QMessageBox::StandardButton DialogSeam::message(QWidget *parent, QMessageBox::Ic
 {
     QMessageBox box(icon, title, text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+int DialogSeam::choice(QWidget *parent, const QString &title, const QString &text, const QStringList &buttons,
+                       int defaultIndex, int escapeIndex)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton *> made;
+    for (const QString &caption : buttons)
+        made << box.addButton(caption, QMessageBox::AcceptRole);
+    box.setDefaultButton(qobject_cast<QPushButton *>(made.value(defaultIndex)));
+    box.setEscapeButton(made.value(escapeIndex));
+    box.exec();
+    const int chosen = int(made.indexOf(box.clickedButton()));
+    return chosen < 0 ? escapeIndex : chosen;
 }
 
 QString DialogSeam::openFileName(QWidget *parent, const QString &title, const QString &filter,

@@ -1,5 +1,8 @@
 #include "framefixture.h"
 
+#include "document/recoveryfile.h"
+#include "document/recoveryfolder.h"
+#include "frame/recoveryoffer.h"
 #include "frame/tabbar.h"
 
 #include <QDir>
@@ -25,6 +28,8 @@ private slots:
     void awkwardNamesOpenSaveAndShow_data();
     void awkwardNamesOpenSaveAndShow();
     void elevenWindowsEachSaveTheirOwnText();
+    void damagedRecoveryFileIsKept_data();
+    void damagedRecoveryFileIsKept();
 };
 
 namespace {
@@ -258,6 +263,40 @@ void TestBadInput::elevenWindowsEachSaveTheirOwnText()
     for (int i = 0; i < docs.size(); ++i)
         QCOMPARE(FrameFixture::readFile(f.path(QStringLiteral("p%1.html").arg(i))),
                  QByteArray("<p>") + QByteArray::number(i));
+}
+
+
+void TestBadInput::damagedRecoveryFileIsKept_data()
+{
+    QTest::addColumn<int>("cut"); // bytes cut off the end
+    QTest::addColumn<QByteArray>("garble");
+
+    QTest::newRow("cut short by a crash of the disk -> message, kept") << 5 << QByteArray();
+    QTest::newRow("header garbled -> message, kept") << 0 << QByteArray("line-break: ??");
+}
+
+void TestBadInput::damagedRecoveryFileIsKept()
+{
+    QFETCH(int, cut);
+    QFETCH(QByteArray, garble);
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
+    RecoveryRecord record;
+    record.text = QStringLiteral("<p>typed before the crash</p>");
+    QByteArray bytes = RecoveryFile::encode(record).chopped(cut);
+    if (!garble.isEmpty())
+        bytes.replace("line-break: CRLF", garble);
+    const QString name = RecoveryFolder::newFileName();
+    QVERIFY(RecoveryFolder::write(RecoveryFolder::path(), name, bytes).isEmpty());
+    const QString path = RecoveryFolder::path() + QLatin1Char('/') + name;
+
+    FrameFixture f;
+    QVERIFY(RecoveryOffer::run(f.frame.get()).isEmpty());
+    QCOMPARE(f.frame->documents().size(), 1);
+    QCOMPARE(f.seam.messages.size(), 1);
+    QCOMPARE(f.seam.messages.first().title, QStringLiteral("注意"));
+    QVERIFY(f.seam.messages.first().text.contains(path));
+    QCOMPARE(FrameFixture::readFile(path), bytes);
 }
 
 QTEST_MAIN(TestBadInput)

@@ -25,6 +25,14 @@ QMessageBox::StandardButton TestSeam::message(QWidget *, QMessageBox::Icon icon,
     return QMessageBox::Ok;
 }
 
+int TestSeam::choice(QWidget *, const QString &title, const QString &text, const QStringList &buttons, int,
+                     int escapeIndex)
+{
+    messages.append({QMessageBox::Question, title, text});
+    choiceButtons.append(buttons);
+    return choices.isEmpty() ? escapeIndex : choices.takeFirst();
+}
+
 QString TestSeam::openFileName(QWidget *, const QString &title, const QString &filter, const QString &startPath)
 {
     openRequests.append({title, filter, startPath});
