@@ -56,6 +56,8 @@
 #include <QTimer>
 #include <QWebEngineView>
 
+#include <memory>
+
 Form1::Form1(MDIForm1 *frame)
     : QWidget(nullptr)
     , m_frame(frame)
@@ -64,8 +66,9 @@ Form1::Form1(MDIForm1 *frame)
     setAttribute(Qt::WA_DeleteOnClose);
     // Before the controls, whose changes it hears of.
     m_journal = new RecoveryJournal([this] {
+        auto content = std::make_shared<const StandInCharacters::RawText>(m_richTextBox1->fileTextLater());
         return RecoveryJournal::Snapshot{FPath, DocumentCaption::kind(windowTitle()), m_fileFormat,
-                                         m_richTextBox1->Text()};
+                                         [content] { return content->text(u"\n"); }};
     }, this);
     connect(m_journal, &RecoveryJournal::writeFailed, this, [this](const QString &message) {
         if (RecoveryJournal::claimFailureNotice())

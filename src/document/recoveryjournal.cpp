@@ -32,6 +32,7 @@ struct RecoveryJournal::Job {
     QString folder;
     QString name;
     RecoveryRecord record;
+    std::function<QString()> text;
 };
 
 RecoveryJournal::RecoveryJournal(Source source, QObject *parent)
@@ -122,13 +123,13 @@ RecoveryJournal::Job RecoveryJournal::makeJob()
     job.record.changedAt = m_changedAt;
     job.record.fileSize = m_fileSize;
     job.record.fileModified = m_fileModified;
-    job.record.text = std::move(snapshot.text);
+    job.text = std::move(snapshot.text);
     return job;
 }
 
 QString RecoveryJournal::runJob(Shared &shared, Job job)
 {
-    job.record.text = LineBreaks::toLf(job.record.text);
+    job.record.text = LineBreaks::toLf(job.text());
     const QByteArray bytes = RecoveryFile::encode(job.record);
     QMutexLocker lock(&shared.mutex);
     if (job.sequence < shared.floor || job.sequence <= shared.written)
@@ -153,8 +154,8 @@ void RecoveryJournal::startWriting()
     }
     m_wanted = false;
     m_writing = true;
-    // The text is taken here, on this thread, where the document lives; the
-    // work that grows with it (line breaks, encoding, disk) is the worker's.
+    // What the document holds is copied here, on its thread; the work that
+    // grows with it (line breaks, encoding, disk) is the worker's.
     QThreadPool::globalInstance()->start([shared = m_shared, job = makeJob()]() mutable {
         const QString error = runJob(*shared, std::move(job));
         QMutexLocker lock(&shared->mutex);

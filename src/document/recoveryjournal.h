@@ -21,12 +21,13 @@ class RecoveryJournal : public QObject
     Q_OBJECT
 
 public:
-    // What is journalled; taken on the user-interface thread.
+    // What is journalled; taken on the user-interface thread, except for
+    // the text itself, which `text` gives on the worker's (any line-break style).
     struct Snapshot {
         QString path; // empty while untitled
         QString kind;
         TextFileFormat format;
-        QString text; // any line-break style
+        std::function<QString()> text;
     };
     using Source = std::function<Snapshot()>;
 

@@ -84,6 +84,11 @@ QString RichTextBox1::fileText() const
     return StandInCharacters::text(document(), 0, INT_MAX, u"\n", softSeparators(0, INT_MAX));
 }
 
+StandInCharacters::RawText RichTextBox1::fileTextLater() const
+{
+    return StandInCharacters::raw(document(), 0, INT_MAX, softSeparators(0, INT_MAX));
+}
+
 qsizetype RichTextBox1::textLength() const
 {
     const QTextDocument *doc = document();

@@ -156,7 +156,8 @@ void TestRecovery::journalWrites()
     int taken = 0;
     RecoveryJournal journal([&taken] {
         ++taken;
-        return RecoveryJournal::Snapshot{QString(), QStringLiteral("JavaScript"), {}, QStringLiteral("a\r\nb")};
+        return RecoveryJournal::Snapshot{QString(), QStringLiteral("JavaScript"), {},
+                                         [] { return QStringLiteral("a\r\nb"); }};
     });
     journal.noteChange();
     if (ending == QLatin1String("type on")) {
