@@ -15,7 +15,8 @@ QByteArray readSmallFile(const QString &path)
 
 // Field 22 of /proc/PID/stat. The command name (field 2) is in parentheses
 // and may hold blanks and parentheses itself, so the count starts after the
-// last ")".
+// last ")". A process that has ended but is not yet reaped (Z, X) writes no
+// more: it counts as gone.
 quint64 startTimeOf(qint64 pid)
 {
     const QByteArray stat = readSmallFile(QStringLiteral("/proc/%1/stat").arg(pid));
@@ -23,8 +24,11 @@ quint64 startTimeOf(qint64 pid)
     if (close < 0)
         return 0;
     const QByteArrayList fields = stat.mid(close + 1).simplified().split(' ');
-    constexpr int field22 = 22 - 3; // the first field after ")" is field 3
-    return fields.size() > field22 ? fields.at(field22).toULongLong() : 0;
+    constexpr int field3 = 0; // the state
+    constexpr int field22 = 22 - 3;
+    if (fields.size() <= field22 || fields.at(field3) == "Z" || fields.at(field3) == "X")
+        return 0;
+    return fields.at(field22).toULongLong();
 }
 
 QString currentBootId()

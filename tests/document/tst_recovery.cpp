@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 // The recovery file's format, who counts as its writer, and when the journal
 // writes it.
 class TestRecovery : public QObject
@@ -21,6 +24,7 @@ private slots:
     void damagedFileIsRefused();
     void writerIsRunning_data();
     void writerIsRunning();
+    void endedWriterNotYetReapedIsGone();
     void journalWrites_data();
     void journalWrites();
 };
@@ -128,6 +132,26 @@ void TestRecovery::writerIsRunning()
     QFETCH(ProcessIdentity, writer);
     QFETCH(bool, running);
     QCOMPARE(writer.isRunning(), running);
+}
+
+void TestRecovery::endedWriterNotYetReapedIsGone()
+{
+    int pipe[2];
+    QVERIFY(::pipe(pipe) == 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        char byte;
+        ::close(pipe[1]);
+        ::_exit(int(::read(pipe[0], &byte, 1)));
+    }
+    ::close(pipe[0]);
+    const ProcessIdentity writer = ProcessIdentity::running(child);
+    QVERIFY(writer.isRunning());
+    ::close(pipe[1]);
+    // Ended, and left unreaped as a killed program may be for a while.
+    QTRY_VERIFY(!writer.isRunning());
+    QVERIFY(QFileInfo::exists(QStringLiteral("/proc/%1").arg(child)));
+    ::waitpid(child, nullptr, 0);
 }
 
 void TestRecovery::journalWrites_data()
