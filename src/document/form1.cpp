@@ -20,6 +20,7 @@
 #include "document/documentmenus.h"
 #include "document/previewview.h"
 #include "document/recoveryjournal.h"
+#include "document/slicedtextcopy.h"
 #include "document/richtextbox1.h"
 #include "editing/attributecompletion.h"
 #include "editing/colorscanner.h"
@@ -66,9 +67,9 @@ Form1::Form1(MDIForm1 *frame)
     setAttribute(Qt::WA_DeleteOnClose);
     // Before the controls, whose changes it hears of.
     m_journal = new RecoveryJournal([this] {
-        auto content = std::make_shared<const StandInCharacters::RawText>(m_richTextBox1->fileTextLater());
+        auto copy = std::make_shared<SlicedTextCopy>(m_richTextBox1);
         return RecoveryJournal::Snapshot{FPath, DocumentCaption::kind(windowTitle()), m_fileFormat,
-                                         [content] { return content->text(u"\n"); }};
+                                         [copy] { return copy->text(); }, [copy] { return copy->step(); }};
     }, this);
     connect(m_journal, &RecoveryJournal::writeFailed, this, [this](const QString &message) {
         if (RecoveryJournal::claimFailureNotice())

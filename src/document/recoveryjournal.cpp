@@ -33,6 +33,7 @@ struct RecoveryJournal::Job {
     QString name;
     RecoveryRecord record;
     std::function<QString()> text;
+    std::function<bool()> step;
 };
 
 RecoveryJournal::RecoveryJournal(Source source, QObject *parent)
@@ -45,6 +46,9 @@ RecoveryJournal::RecoveryJournal(Source source, QObject *parent)
         timer->setSingleShot(true);
         connect(timer, &QTimer::timeout, this, &RecoveryJournal::startWriting);
     }
+    m_copyStep.setSingleShot(true);
+    m_copyStep.setInterval(0);
+    connect(&m_copyStep, &QTimer::timeout, this, &RecoveryJournal::copyStep);
     s_journals.insert(this);
 }
 
@@ -58,6 +62,8 @@ RecoveryJournal::~RecoveryJournal()
 void RecoveryJournal::noteChange()
 {
     m_changedAt = QDateTime::currentMSecsSinceEpoch();
+    if (m_copying)
+        dropCopy();
     m_pause.start(s_pauseMs);
     if (!m_longest.isActive())
         m_longest.start(s_longestMs);
@@ -77,6 +83,8 @@ void RecoveryJournal::discard()
     m_pause.stop();
     m_longest.stop();
     m_wanted = false;
+    if (m_copying)
+        dropCopy();
     QMutexLocker lock(&m_shared->mutex);
     m_shared->floor = m_sequence + 1;
     if (!m_fileName.isEmpty())
@@ -124,6 +132,7 @@ RecoveryJournal::Job RecoveryJournal::makeJob()
     job.record.fileSize = m_fileSize;
     job.record.fileModified = m_fileModified;
     job.text = std::move(snapshot.text);
+    job.step = std::move(snapshot.step);
     return job;
 }
 
@@ -154,9 +163,30 @@ void RecoveryJournal::startWriting()
     }
     m_wanted = false;
     m_writing = true;
-    // What the document holds is copied here, on its thread; the work that
-    // grows with it (line breaks, encoding, disk) is the worker's.
-    QThreadPool::globalInstance()->start([shared = m_shared, job = makeJob()]() mutable {
+    m_copying = std::make_unique<Job>(makeJob());
+    copyStep();
+}
+
+void RecoveryJournal::dropCopy()
+{
+    // The copy so far is of a text that is no more.
+    m_copying.reset();
+    m_copyStep.stop();
+    m_writing = false;
+}
+
+void RecoveryJournal::copyStep()
+{
+    if (!m_copying)
+        return;
+    // What the document holds is copied on its thread, a slice per turn; the
+    // work that grows with it (line breaks, encoding, disk) is the worker's.
+    if (m_copying->step && !m_copying->step()) {
+        m_copyStep.start();
+        return;
+    }
+    std::unique_ptr<Job> job = std::move(m_copying);
+    QThreadPool::globalInstance()->start([shared = m_shared, job = std::move(*job)]() mutable {
         const QString error = runJob(*shared, std::move(job));
         QMutexLocker lock(&shared->mutex);
         if (RecoveryJournal *owner = shared->owner)
@@ -180,7 +210,12 @@ void RecoveryJournal::flush()
     m_pause.stop();
     m_longest.stop();
     m_wanted = false;
-    const QString error = runJob(*m_shared, makeJob());
+    if (m_copying)
+        dropCopy();
+    Job job = makeJob();
+    while (job.step && !job.step()) {
+    }
+    const QString error = runJob(*m_shared, std::move(job));
     if (!error.isEmpty())
         emit writeFailed(error);
 }

@@ -22,12 +22,16 @@ class RecoveryJournal : public QObject
 
 public:
     // What is journalled; taken on the user-interface thread, except for
-    // the text itself, which `text` gives on the worker's (any line-break style).
+    // the text itself, which `text` gives on the worker's (any line-break
+    // style). When there is a `step`, it is run on the user-interface thread,
+    // one call per turn of the event loop, until it says the text is ready;
+    // a change meanwhile drops the snapshot.
     struct Snapshot {
         QString path; // empty while untitled
         QString kind;
         TextFileFormat format;
         std::function<QString()> text;
+        std::function<bool()> step;
     };
     using Source = std::function<Snapshot()>;
 
@@ -75,6 +79,8 @@ private:
     struct Job;
 
     void startWriting();
+    void copyStep();
+    void dropCopy();
     Job makeJob();
     static QString runJob(Shared &shared, Job job);
     void onWritten(const QString &error);
@@ -83,12 +89,14 @@ private:
     std::shared_ptr<Shared> m_shared;
     QTimer m_pause;
     QTimer m_longest;
+    QTimer m_copyStep;
+    std::unique_ptr<Job> m_copying; // taken, not yet handed to a worker
     QString m_folder;
     QString m_fileName;
     qint64 m_changedAt = 0;
     qint64 m_fileSize = -1;
     qint64 m_fileModified = -1;
     quint64 m_sequence = 0;
-    bool m_writing = false;
+    bool m_writing = false; // being copied or written
     bool m_wanted = false; // a change waits for the writing under way
 };

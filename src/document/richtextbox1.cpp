@@ -84,9 +84,9 @@ QString RichTextBox1::fileText() const
     return StandInCharacters::text(document(), 0, INT_MAX, u"\n", softSeparators(0, INT_MAX));
 }
 
-StandInCharacters::RawText RichTextBox1::fileTextLater() const
+StandInCharacters::RawText RichTextBox1::fileTextLater(int from, int to) const
 {
-    return StandInCharacters::raw(document(), 0, INT_MAX, softSeparators(0, INT_MAX));
+    return StandInCharacters::raw(document(), from, to, softSeparators(from, to));
 }
 
 qsizetype RichTextBox1::textLength() const

@@ -35,9 +35,10 @@ public:
     void setText(const QString &text);
     // The whole content with "\n" line breaks, as a file is written from.
     QString fileText() const;
-    // The same in two steps, the first only copying what the document holds:
-    // its text() may run on another thread while the user types on.
-    StandInCharacters::RawText fileTextLater() const;
+    // The content between two Qt positions in two steps, the first only
+    // copying what the document holds: its text() may run on another thread
+    // while the user types on.
+    StandInCharacters::RawText fileTextLater(int from, int to) const;
     // Length of Text() without building it.
     qsizetype textLength() const;
     // The character at an offset, CR and LF included, without building Text();

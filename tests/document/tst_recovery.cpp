@@ -88,15 +88,12 @@ void TestRecovery::damagedFileIsRefused_data()
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("cut short by one byte") << good.chopped(1);
     QTest::newRow("cut inside the header") << good.left(60);
-    QTest::newRow("one byte more") << good + 'x';
     QByteArray flipped = good;
     flipped[flipped.size() - 3] = 'X';
     QTest::newRow("a byte of the text changed") << flipped;
     QTest::newRow("another program's file") << replaced(good, "TOVALO-RECOVERY 1", "SOMETHING-ELSE 1");
     QTest::newRow("unknown encoding") << replaced(good, "EUC-JP", "EBCDIC");
-    QTest::newRow("unknown line break") << replaced(good, "line-break: LF", "line-break: NL");
     QTest::newRow("writer pid no number") << replaced(good, "writer-pid: ", "writer-pid: x");
-    QTest::newRow("no path") << replaced(good, "path: ", "paht: ");
     QTest::newRow("a header line without a value") << replaced(good, "bom: no", "bom");
     RecoveryRecord record = sample();
     record.text = QStringLiteral("ab");

