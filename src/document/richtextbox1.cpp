@@ -86,7 +86,15 @@ QString RichTextBox1::fileText() const
 
 StandInCharacters::RawText RichTextBox1::fileTextLater(int from, int to) const
 {
-    return StandInCharacters::raw(document(), from, to, softSeparators(from, to));
+    // A cursor's selected text would cost a large page's slice several
+    // times what copying it from the document's pieces does.
+    StandInCharacters::RawText part;
+    part.raw = ContentSnapshot::rawText(document(), from, to);
+    if (part.raw.contains(QChar(StandInCharacters::StandIn)))
+        return StandInCharacters::raw(document(), from, to, softSeparators(from, to));
+    part.from = from;
+    part.softSeparators = softSeparators(from, to);
+    return part;
 }
 
 qsizetype RichTextBox1::textLength() const

@@ -27,6 +27,7 @@ private slots:
     void cleanEndingsRemoveTheFile_data();
     void cleanEndingsRemoveTheFile();
     void unwritableFolderSaysSoOnce();
+    void largePageIsWrittenAsSaved();
 
 private:
     std::unique_ptr<QTemporaryDir> m_state;
@@ -243,6 +244,25 @@ void TestRecoveryWindow::returnRecovers()
     QCOMPARE(real.choice(nullptr, QStringLiteral("復元"), QStringLiteral("?"),
                          {QStringLiteral("復元する"), QStringLiteral("破棄"), QStringLiteral("あとで")}, 0, 2),
              0);
+}
+
+void TestRecoveryWindow::largePageIsWrittenAsSaved()
+{
+    FrameFixture f;
+    Form1 *doc = f.active();
+    // Copied in slices: a long line held in pieces, characters outside the
+    // basic plane and a character the control holds as a stand-in.
+    const QString page = QStringLiteral("<p>\u2029</p>\n") + QStringLiteral("\U0001F600 ").repeated(400000)
+        + QStringLiteral("\n<p>end</p>\n");
+    doc->loadText(page, TextFileFormat());
+    f.type(QStringLiteral("x"));
+    RecoveryJournal::flushAllNow();
+    QFile file(doc->recoveryJournal()->filePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const std::optional<RecoveryRecord> record = RecoveryFile::decode(file.readAll());
+    QVERIFY(record);
+    QCOMPARE(record->text, doc->richTextBox1()->fileText());
+    QCOMPARE(record->text.size(), page.size() + 1);
 }
 
 int main(int argc, char *argv[])
