@@ -139,7 +139,6 @@ void TestRecoveryWindow::answers_data()
         << false << true << QList<int>{0} << true << true;
     QTest::newRow("破棄 -> deleted, nothing opened") << false << false << QList<int>{1} << false << false;
     QTest::newRow("あとで -> kept for the next start") << false << false << QList<int>{2} << false << true;
-    QTest::newRow("closed unanswered -> kept") << true << false << QList<int>{} << false << true;
 }
 
 void TestRecoveryWindow::answers()
