@@ -1,11 +1,13 @@
 #include "checks/pagecheck.h"
 #include "frame/commandline.h"
 #include "frame/mdiform1.h"
+#include "frame/recoveryoffer.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTextStream>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -72,5 +74,7 @@ int main(int argc, char *argv[])
     MDIForm1 frame;
     frame.show();
     frame.startUp(CommandLine::pathsToOpen(arguments));
+    // Once the frame is up: what a process that died left unsaved.
+    QTimer::singleShot(0, &frame, [&frame] { RecoveryOffer::run(&frame); });
     return QApplication::exec();
 }

@@ -76,6 +76,26 @@ ColourRuns ContentSnapshot::colours(const QTextDocument *document, const std::ve
     return runs;
 }
 
+QString ContentSnapshot::rawText(const QTextDocument *document, int from, int to)
+{
+    const QTextDocumentPrivate *priv = QTextDocumentPrivate::get(document);
+    const QString buffer = priv->buffer(); // shared, not copied
+    QString out;
+    out.reserve(qMax(0, to - from));
+    auto it = priv->find(from);
+    int position = it == priv->end() ? to : it.position();
+    for (; it != priv->end() && position < to; ++it) {
+        const QTextFragmentData *piece = it.value();
+        const int length = int(piece->size_array[0]);
+        const int start = qMax(from, position);
+        const int end = qMin(to, position + length);
+        if (end > start)
+            out.append(QStringView(buffer).sliced(piece->stringPosition + (start - position), end - start));
+        position += length;
+    }
+    return out;
+}
+
 RestorePoint::Snapshot ContentSnapshot::capture(const QTextDocument *document, const std::vector<int> &softSeparators,
                                                 const TextRanges &marks)
 {

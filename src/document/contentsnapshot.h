@@ -24,4 +24,9 @@ public:
     // breaks: a run for each stretch of one syntax colour, line breaks
     // between them, touching runs of one colour joined.
     static ColourRuns colours(const QTextDocument *document, const std::vector<int> &softSeparators);
+
+    // The document's raw text between two positions (line breaks, soft
+    // breaks and stand-ins as the document holds them), in time that grows
+    // with the stretch, not with the page.
+    static QString rawText(const QTextDocument *document, int from, int to);
 };

@@ -1,5 +1,7 @@
 #include "document/filewriter.h"
 
+#include "document/recoveryfolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -273,10 +275,7 @@ QString writeInPlace(const QString &target, const QByteArray &bytes)
 
 QString FileWriter::recoveryFolder()
 {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty() || QDir::isRelativePath(state))
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    const QString folder = state + QStringLiteral("/tovalo/recovery");
+    const QString folder = RecoveryFolder::path();
     if (QDir().mkpath(folder))
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     return folder;

@@ -19,6 +19,8 @@
 #include "document/documentfile.h"
 #include "document/documentmenus.h"
 #include "document/previewview.h"
+#include "document/recoveryjournal.h"
+#include "document/slicedtextcopy.h"
 #include "document/richtextbox1.h"
 #include "editing/attributecompletion.h"
 #include "editing/colorscanner.h"
@@ -56,12 +58,24 @@
 #include <QTimer>
 #include <QWebEngineView>
 
+#include <memory>
+
 Form1::Form1(MDIForm1 *frame)
     : QWidget(nullptr)
     , m_frame(frame)
 {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Before the controls, whose changes it hears of.
+    m_journal = new RecoveryJournal([this] {
+        auto copy = std::make_shared<SlicedTextCopy>(m_richTextBox1);
+        return RecoveryJournal::Snapshot{FPath, DocumentCaption::kind(windowTitle()), m_fileFormat,
+                                         [copy] { return copy->text(); }, [copy] { return copy->step(); }};
+    }, this);
+    connect(m_journal, &RecoveryJournal::writeFailed, this, [this](const QString &message) {
+        if (RecoveryJournal::claimFailureNotice())
+            DialogSeam::warning(this, QStringLiteral("注意"), message);
+    });
     buildControls();
     const DocumentMenus::Built menus = DocumentMenus::build(this, frame);
     m_menus = menus.menus;
@@ -242,6 +256,7 @@ void Form1::loadText(const QString &text, const TextFileFormat &format, const Fi
     m_richTextBox1->setText(text);
     ColorSet();
     TextEdit = false;
+    m_journal->fileSettled(FPath);
 }
 
 void Form1::ColorSet()
@@ -253,6 +268,7 @@ void Form1::onChange()
 {
     if (!TextEdit)
         TextEdit = true;
+    m_journal->noteChange();
     if (m_keepAdvice) {
         m_keepAdvice = false;
         return;
@@ -386,6 +402,7 @@ bool Form1::writeTo(const QString &path)
     m_fileFormat = result.format;
     m_diskIdentity = result.identity;
     m_lastLook = result.identity;
+    m_journal->fileSettled(path);
     return true;
 }
 
@@ -433,9 +450,9 @@ void Form1::lookAtDisk()
     const auto answer = DialogSeam::instance().choice(
         this, QStringLiteral("確認"),
         QStringLiteral("ファイル「%1」は、ほかのプログラムによって変更されています。再読み込みしますか？").arg(FPath),
-        QStringLiteral("再読み込み"), QStringLiteral("このまま"));
+        {QStringLiteral("再読み込み"), QStringLiteral("このまま")}, 0, 1);
     m_lookingAtDisk = false;
-    if (answer == QMessageBox::Yes)
+    if (answer == 0)
         reload();
 }
 
@@ -547,6 +564,7 @@ void Form1::closeEvent(QCloseEvent *event)
     setWindowTitle(QString());
     m_frame->ReloadTabBar();
     m_preview->leave();
+    m_journal->discard();
     m_frame->afterDocumentClosed();
     event->accept();
 }

@@ -18,6 +18,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QRadioButton;
+class RecoveryJournal;
 class QWebEngineView;
 class RichTextBox1;
 struct TagInsertion;
@@ -59,6 +60,8 @@ public:
     QWebEngineView *WebBrowser1() const;
     PreviewView *previewView() const { return m_preview; }
     const RestorePoint &restorePoint() const { return m_restorePoint; }
+    // Keeps the unsaved text in a recovery file until the document ends cleanly.
+    RecoveryJournal *recoveryJournal() const { return m_journal; }
 
     // The window's menus as the frame shows them while the window is active.
     const QList<QMenu *> &menus() const { return m_menus; }
@@ -190,6 +193,7 @@ private:
     RestorePoint m_restorePoint;
     PreviewView *m_preview = nullptr;
     bool m_closeAnswered = false;
+    RecoveryJournal *m_journal = nullptr;
 
     QWidget *m_strip = nullptr;
     QRadioButton *m_option1 = nullptr;

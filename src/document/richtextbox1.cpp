@@ -84,6 +84,19 @@ QString RichTextBox1::fileText() const
     return StandInCharacters::text(document(), 0, INT_MAX, u"\n", softSeparators(0, INT_MAX));
 }
 
+StandInCharacters::RawText RichTextBox1::fileTextLater(int from, int to) const
+{
+    // A cursor's selected text would cost a large page's slice several
+    // times what copying it from the document's pieces does.
+    StandInCharacters::RawText part;
+    part.raw = ContentSnapshot::rawText(document(), from, to);
+    if (part.raw.contains(QChar(StandInCharacters::StandIn)))
+        return StandInCharacters::raw(document(), from, to, softSeparators(from, to));
+    part.from = from;
+    part.softSeparators = softSeparators(from, to);
+    return part;
+}
+
 qsizetype RichTextBox1::textLength() const
 {
     const QTextDocument *doc = document();

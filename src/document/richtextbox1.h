@@ -4,6 +4,7 @@
 #include "checks/textrange.h"
 #include "document/deferredcolouring.h"
 #include "document/softbreaks.h"
+#include "document/standincharacters.h"
 #include "generators/sourceedit.h"
 #include "shared/syntaxcolor.h"
 
@@ -34,6 +35,10 @@ public:
     void setText(const QString &text);
     // The whole content with "\n" line breaks, as a file is written from.
     QString fileText() const;
+    // The content between two Qt positions in two steps, the first only
+    // copying what the document holds: its text() may run on another thread
+    // while the user types on.
+    StandInCharacters::RawText fileTextLater(int from, int to) const;
     // Length of Text() without building it.
     qsizetype textLength() const;
     // The character at an offset, CR and LF included, without building Text();

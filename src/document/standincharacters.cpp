@@ -183,19 +183,31 @@ std::vector<int> StandInCharacters::setContent(QTextDocument *document, const QS
 QString StandInCharacters::text(const QTextDocument *document, int from, int to, QStringView lineBreak,
                                 const std::vector<int> &softSeparators)
 {
-    QString raw;
+    return raw(document, from, to, softSeparators).text(lineBreak);
+}
+
+StandInCharacters::RawText StandInCharacters::raw(const QTextDocument *document, int from, int to,
+                                                  std::vector<int> softSeparators)
+{
+    RawText part;
     if (from <= 0 && to >= document->characterCount() - 1) {
         from = 0;
-        raw = document->toRawText();
+        part.raw = document->toRawText();
     } else {
         QTextCursor cursor(const_cast<QTextDocument *>(document));
         cursor.setPosition(from);
         cursor.setPosition(to, QTextCursor::KeepAnchor);
-        raw = cursor.selectedText();
+        part.raw = cursor.selectedText();
     }
-    std::vector<std::pair<int, QChar>> standIns;
-    if (raw.contains(QChar(StandIn)))
-        standIns = markedStandIns(document, from, from + int(raw.size()));
+    part.from = from;
+    if (part.raw.contains(QChar(StandIn)))
+        part.standIns = markedStandIns(document, from, from + int(part.raw.size()));
+    part.softSeparators = std::move(softSeparators);
+    return part;
+}
+
+QString StandInCharacters::RawText::text(QStringView lineBreak) const
+{
     // One pass, copying the stretches between line breaks whole:
     // QString::replace() with a longer text moves the tail once per thousand
     // line breaks, and a character at a time costs a large page a tenth of a

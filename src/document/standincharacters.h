@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <utility>
 #include <vector>
 
 class QTextCharFormat;
@@ -37,6 +38,18 @@ public:
     // left out and every marked stand-in given back as its original.
     static QString text(const QTextDocument *document, int from, int to, QStringView lineBreak,
                         const std::vector<int> &softSeparators = {});
+
+    // The same text in two steps. raw() copies what the document holds, on
+    // the document's thread, and little more; text() does the work that
+    // grows with the document, on any thread.
+    struct RawText {
+        QString raw;
+        int from = 0;
+        std::vector<std::pair<int, QChar>> standIns; // position, the original
+        std::vector<int> softSeparators;
+        QString text(QStringView lineBreak) const;
+    };
+    static RawText raw(const QTextDocument *document, int from, int to, std::vector<int> softSeparators = {});
 
     // False when no character of the document was ever marked; cheap.
     static bool mayHoldMarks(const QTextDocument *document);

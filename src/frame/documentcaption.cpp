@@ -12,6 +12,14 @@ QString DocumentCaption::forUntitled(int number, const QString &kind)
     return QStringLiteral("[%1]名称未設定ファイル  (%2)").arg(number).arg(kind);
 }
 
+QString DocumentCaption::kind(const QString &caption)
+{
+    const qsizetype open = caption.lastIndexOf(QLatin1String("  ("));
+    if (open < 0 || !caption.endsWith(QLatin1Char(')')))
+        return QString();
+    return caption.mid(open + 3, caption.size() - open - 4);
+}
+
 int DocumentCaption::chooseNumber(const QStringList &captions)
 {
     QSet<QString> used;

@@ -12,6 +12,8 @@ public:
     static QString forFile(int number, const QString &path, const QString &kind);
     static QString forUntitled(int number, const QString &kind);
     static QString key(const QString &caption) { return caption.left(3); }
+    // The kind a caption names in its closing parentheses; empty when none.
+    static QString kind(const QString &caption);
 
     // The lowest window number whose "[n" key no caption uses yet. Keys are
     // three characters, so from 100 on only "[" and two digits are compared.

@@ -31,14 +31,18 @@ QMessageBox::StandardButton DialogSeam::message(QWidget *parent, QMessageBox::Ic
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-QMessageBox::StandardButton DialogSeam::choice(QWidget *parent, const QString &title, const QString &text,
-                                               const QString &yesText, const QString &noText)
+int DialogSeam::choice(QWidget *parent, const QString &title, const QString &text, const QStringList &buttons,
+                       int defaultIndex, int escapeIndex)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.button(QMessageBox::Yes)->setText(yesText);
-    box.button(QMessageBox::No)->setText(noText);
-    box.setEscapeButton(QMessageBox::No);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton *> made;
+    for (const QString &caption : buttons)
+        made << box.addButton(caption, QMessageBox::AcceptRole);
+    box.setDefaultButton(qobject_cast<QPushButton *>(made.value(defaultIndex)));
+    box.setEscapeButton(made.value(escapeIndex));
+    box.exec();
+    const int chosen = int(made.indexOf(box.clickedButton()));
+    return chosen < 0 ? escapeIndex : chosen;
 }
 
 QString DialogSeam::openFileName(QWidget *parent, const QString &title, const QString &filter,

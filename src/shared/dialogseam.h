@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -23,10 +24,10 @@ public:
     virtual QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon,
                                                 const QString &title, const QString &text,
                                                 QMessageBox::StandardButtons buttons);
-    // A question whose two buttons say in words what they do (Yes and No
-    // answer for them); Escape answers No.
-    virtual QMessageBox::StandardButton choice(QWidget *parent, const QString &title, const QString &text,
-                                               const QString &yesText, const QString &noText);
+    // A question with buttons of its own: the index of the chosen one in
+    // `buttons`; `escapeIndex` when the box is closed without a choice.
+    virtual int choice(QWidget *parent, const QString &title, const QString &text, const QStringList &buttons,
+                       int defaultIndex, int escapeIndex);
     // Filters come in the form "description|patterns|description|patterns".
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter,
                                  const QString &startPath);

@@ -1,6 +1,9 @@
 #include "framefixture.h"
 
 #include "frame/folderview.h"
+#include "document/recoveryfile.h"
+#include "document/recoveryfolder.h"
+#include "frame/recoveryoffer.h"
 #include "frame/tabbar.h"
 
 #include <QDir>
@@ -30,6 +33,8 @@ private slots:
     void asksBeforeWritingOverAnotherText();
     void openingAnOpenFileBringsItsWindow_data();
     void openingAnOpenFileBringsItsWindow();
+    void damagedRecoveryFileIsKept_data();
+    void damagedRecoveryFileIsKept();
 };
 
 namespace {
@@ -303,7 +308,10 @@ void TestBadInput::asksBeforeWritingOverAnotherText()
     const QString target = f.writeFile(how == QLatin1String("Save As") ? QStringLiteral("taken.html")
                                                                        : QStringLiteral("page.html"),
                                        other);
-    f.seam.buttons << (yes ? QMessageBox::Yes : QMessageBox::No);
+    if (how == QLatin1String("forward"))
+        f.seam.choices << (yes ? 0 : 1);
+    else
+        f.seam.buttons << (yes ? QMessageBox::Yes : QMessageBox::No);
 
     if (how == QLatin1String("Save As")) {
         f.seam.saveNames << target;
@@ -396,6 +404,39 @@ void TestBadInput::openingAnOpenFileBringsItsWindow()
             opened << doc->FPath;
     QCOMPARE(opened.size(), windows);
     QCOMPARE(f.active()->FPath, windows == 1 ? first : second);
+}
+
+void TestBadInput::damagedRecoveryFileIsKept_data()
+{
+    QTest::addColumn<int>("cut"); // bytes cut off the end
+    QTest::addColumn<QByteArray>("garble");
+
+    QTest::newRow("cut short by a crash of the disk -> message, kept") << 5 << QByteArray();
+    QTest::newRow("header garbled -> message, kept") << 0 << QByteArray("line-break: ??");
+}
+
+void TestBadInput::damagedRecoveryFileIsKept()
+{
+    QFETCH(int, cut);
+    QFETCH(QByteArray, garble);
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
+    RecoveryRecord record;
+    record.text = QStringLiteral("<p>typed before the crash</p>");
+    QByteArray bytes = RecoveryFile::encode(record).chopped(cut);
+    if (!garble.isEmpty())
+        bytes.replace("line-break: CRLF", garble);
+    const QString name = RecoveryFolder::newFileName();
+    QVERIFY(RecoveryFolder::write(RecoveryFolder::path(), name, bytes).isEmpty());
+    const QString path = RecoveryFolder::path() + QLatin1Char('/') + name;
+
+    FrameFixture f;
+    QVERIFY(RecoveryOffer::run(f.frame.get()).isEmpty());
+    QCOMPARE(f.frame->documents().size(), 1);
+    QCOMPARE(f.seam.messages.size(), 1);
+    QCOMPARE(f.seam.messages.first().title, QStringLiteral("注意"));
+    QVERIFY(f.seam.messages.first().text.contains(path));
+    QCOMPARE(FrameFixture::readFile(path), bytes);
 }
 
 QTEST_MAIN(TestBadInput)

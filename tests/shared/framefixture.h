@@ -63,10 +63,15 @@ struct FrameFixture {
 
     QString writeFile(const QString &name, const QByteArray &bytes) const
     {
-        QFile file(path(name));
+        writeFileAt(path(name), bytes);
+        return path(name);
+    }
+
+    static void writeFileAt(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
         if (file.open(QIODevice::WriteOnly))
             file.write(bytes);
-        return path(name);
     }
 
     static QByteArray readFile(const QString &path)

@@ -25,10 +25,12 @@ QMessageBox::StandardButton TestSeam::message(QWidget *, QMessageBox::Icon icon,
     return QMessageBox::Ok;
 }
 
-QMessageBox::StandardButton TestSeam::choice(QWidget *parent, const QString &title, const QString &text,
-                                             const QString &, const QString &)
+int TestSeam::choice(QWidget *, const QString &title, const QString &text, const QStringList &buttons, int,
+                     int escapeIndex)
 {
-    return message(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No);
+    messages.append({QMessageBox::Question, title, text});
+    choiceButtons.append(buttons);
+    return choices.isEmpty() ? escapeIndex : choices.takeFirst();
 }
 
 QString TestSeam::openFileName(QWidget *, const QString &title, const QString &filter, const QString &startPath)

@@ -33,21 +33,22 @@ public:
     QStringList openNames;
     QStringList saveNames;
     QList<QColor> colours;
+    QList<int> choices; // indexes of the buttons of choice(); empty: the escape button
     QString printFile; // where "printing" goes, as PDF; empty: no printer
 
     // Run while a message is "shown", e.g. to move the keyboard elsewhere as
     // a desktop may do while a real box is up.
     std::function<void()> whileMessageShown;
 
-    QList<Message> messages;
+    QList<Message> messages; // choice() questions too, as Question
+    QList<QStringList> choiceButtons;
     QList<FileRequest> openRequests;
     QList<FileRequest> saveRequests;
 
     QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &title,
                                         const QString &text, QMessageBox::StandardButtons buttons) override;
-    // Recorded and answered as a message with Yes and No.
-    QMessageBox::StandardButton choice(QWidget *parent, const QString &title, const QString &text,
-                                       const QString &yesText, const QString &noText) override;
+    int choice(QWidget *parent, const QString &title, const QString &text, const QStringList &buttons,
+               int defaultIndex, int escapeIndex) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &filter,
                          const QString &startPath) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &filter,
