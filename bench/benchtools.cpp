@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QTextDocument>
 
@@ -12,6 +13,52 @@
 #include <cstdio>
 
 namespace BenchTools {
+
+namespace {
+QStringList &onlyNames()
+{
+    static QStringList names;
+    return names;
+}
+} // namespace
+
+void setOnly(const QStringList &names)
+{
+    onlyNames() = names;
+}
+
+QStringList only()
+{
+    return onlyNames();
+}
+
+bool wanted(std::initializer_list<const char *> names)
+{
+    if (onlyNames().isEmpty())
+        return true;
+    for (const char *name : names)
+        if (onlyNames().contains(QLatin1String(name)))
+            return true;
+    return false;
+}
+
+double peakMemoryMB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+bool resetPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
+}
 
 double median(std::vector<double> values)
 {
@@ -35,6 +82,8 @@ double measure(int runs, const std::function<void()> &prepare, const std::functi
 
 void report(const char *name, double value, const char *unit)
 {
+    if (!wanted({name}))
+        return;
     std::printf("%s %.3f %s\n", name, value, unit);
     std::fflush(stdout);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QStringList>
+
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class Form1;
@@ -14,4 +17,14 @@ void report(const char *name, double value, const char *unit);
 void settle();
 // One typed character in the middle of the document, key event to handled; the median in ms.
 double keystroke(Form1 *doc);
+
+// The figures asked for with --only (all when none was named).
+void setOnly(const QStringList &names);
+QStringList only();
+bool wanted(std::initializer_list<const char *> names);
+// The peak resident memory of this process in MB (VmHWM).
+double peakMemoryMB();
+// Starts the peak over from the memory in use now; false where the kernel
+// does not allow it.
+bool resetPeakMemory();
 } // namespace BenchTools

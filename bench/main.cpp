@@ -161,6 +161,36 @@ void recoveryFigures(Form1 *doc)
     report("recovery_stall_10mb_ms", median(stalls), "ms");
 }
 
+// Runs this program again with the arguments (and the same --only); its
+// figures print straight through.
+bool runChild(QStringList arguments)
+{
+    if (!only().isEmpty())
+        arguments << QStringLiteral("--only") << only().join(QLatin1Char(','));
+    std::fflush(stdout);
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    return child.waitForFinished(-1) && child.exitCode() == 0;
+}
+
+// The program's peak memory from its frame at rest through opening the page
+// and writing every colour of it.
+void openMemory(const QString &path)
+{
+    Module1::reset();
+    MDIForm1 frame;
+    frame.show();
+    frame.startUp(QString());
+    settle();
+    if (!resetPeakMemory())
+        std::printf("# the peak memory could not be reset: it includes the start-up\n");
+    frame.DragFileOpen(path);
+    frame.documents().last()->richTextBox1()->finishColouring();
+    settle();
+    report("peak_rss_open_10mb_mb", peakMemoryMB(), "MB");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -182,11 +212,16 @@ int main(int argc, char *argv[])
     constexpr int Never = 24 * 3600 * 1000;
     RecoveryJournal::setTimings(Never, Never);
     QApplication app(argc, argv);
-    if (app.arguments().contains(QStringLiteral("--long-lines"))) {
+    const QStringList arguments = app.arguments();
+    // --only a,b runs just the figures named (and what they need).
+    const qsizetype onlyAt = arguments.indexOf(QStringLiteral("--only"));
+    if (onlyAt > 0 && onlyAt + 1 < arguments.size())
+        setOnly(arguments.at(onlyAt + 1).split(QLatin1Char(','), Qt::SkipEmptyParts));
+    if (arguments.contains(QStringLiteral("--long-lines"))) {
         LongLineFigures::run();
         return 0;
     }
-    if (app.arguments().contains(QStringLiteral("--site"))) {
+    if (arguments.contains(QStringLiteral("--site"))) {
         Module1::reset();
         MDIForm1 frame;
         frame.show();
@@ -195,14 +230,19 @@ int main(int argc, char *argv[])
         SiteFigures::run(frame);
         return 0;
     }
-    if (app.arguments().contains(QStringLiteral("--save"))) {
+    if (arguments.contains(QStringLiteral("--save"))) {
         SaveFigures::run();
+        return 0;
+    }
+    const qsizetype openMemoryAt = arguments.indexOf(QStringLiteral("--open-memory"));
+    if (openMemoryAt > 0 && openMemoryAt + 1 < arguments.size()) {
+        openMemory(arguments.at(openMemoryAt + 1));
         return 0;
     }
     QTemporaryDir dir;
 
     // Start-up: the frame with its first untitled document, shown.
-    {
+    if (wanted({"startup_ms"})) {
         std::vector<double> times;
         for (int i = 0; i < 5; ++i) {
             Module1::reset();
@@ -221,12 +261,8 @@ int main(int argc, char *argv[])
     // In a process of their own: a 10 MB line leaves the heap large and
     // scattered for every figure measured after it, and the peak memory must
     // be this page's alone.
-    {
-        std::fflush(stdout);
-        QProcess longLines;
-        longLines.setProcessChannelMode(QProcess::ForwardedChannels);
-        longLines.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--long-lines")});
-        if (!longLines.waitForFinished(-1) || longLines.exitCode() != 0)
+    if (wanted({"peak_rss_1line_10mb_mb", "open_1line_10mb_ms", "keystroke_1line_10mb_ms", "keystroke_1line_2mb_ms"})) {
+        if (!runChild({QStringLiteral("--long-lines")}))
             std::printf("# the long-line figures failed\n");
     }
 
@@ -239,6 +275,9 @@ int main(int argc, char *argv[])
     const double fileMB = QFileInfo(path10).size() / double(MB);
     std::printf("# pages: %.2f MB, %.2f MB and %.2f MB as Shift-JIS files\n", fileMB,
                 QFileInfo(path1).size() / double(MB), QFileInfo(path100k).size() / double(MB));
+    // In a process of its own, so that the peak is this page's alone.
+    if (wanted({"peak_rss_open_10mb_mb"}) && !runChild({QStringLiteral("--open-memory"), path10}))
+        std::printf("# the open memory figure failed\n");
 
     Module1::reset();
     MDIForm1 frame;
@@ -250,7 +289,8 @@ int main(int argc, char *argv[])
     // F5 on a 100 KB page until the browser has loaded it, the engine's
     // start-up included. The browser needs a display: run under Xvfb with
     // QT_QPA_PLATFORM=xcb to get this figure.
-    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+    if (!wanted({"preview_first_ms"})) {
+    } else if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
         frame.DragFileOpen(path100k);
         settle();
         Form1 *doc = frame.documents().last();
@@ -270,14 +310,15 @@ int main(int argc, char *argv[])
     }
 
     // Opening without colouring: read, decode, load into the window.
-    report("open_10mb_ms", measure(5, [blank] { blank->richTextBox1()->clear(); settle(); }, [&] {
+    if (wanted({"open_10mb_ms"}))
+        report("open_10mb_ms", measure(5, [blank] { blank->richTextBox1()->clear(); settle(); }, [&] {
                const auto file = DocumentFile::read(path10);
                blank->richTextBox1()->setText(file.text);
            }),
            "ms");
 
     // The pure scanner alone.
-    {
+    if (wanted({"scan_mb_per_s"})) {
         const QString raw = page10;
         const double ms = measure(5, nullptr, [&raw] { ColorScanner::scan(raw); });
         report("scan_mb_per_s", fileMB / (ms / 1000.0), "MB/s");
@@ -291,19 +332,23 @@ int main(int argc, char *argv[])
                            blank->richTextBox1()->finishColouring();
                        });
     };
-    report("colour_1mb_ms", colour(page1), "ms");
-    report("colour_10mb_ms", colour(page10), "ms");
+    if (wanted({"colour_1mb_ms"}))
+        report("colour_1mb_ms", colour(page1), "ms");
+    if (wanted({"colour_10mb_ms"}))
+        report("colour_10mb_ms", colour(page10), "ms");
     blank->richTextBox1()->clear();
     settle();
 
     // Everything opening a page from disk does, until the window shows it
     // coloured; and until the colours outside the view are written as well.
-    report("open_colour_10mb_ms", measure(3, nullptr, [&] {
+    if (wanted({"open_colour_10mb_ms"}))
+        report("open_colour_10mb_ms", measure(3, nullptr, [&] {
                frame.DragFileOpen(path10);
                QCoreApplication::processEvents();
            }),
            "ms");
-    report("open_colour_all_10mb_ms", measure(3, nullptr, [&] {
+    if (wanted({"open_colour_all_10mb_ms"}))
+        report("open_colour_all_10mb_ms", measure(3, nullptr, [&] {
                frame.DragFileOpen(path10);
                frame.documents().last()->richTextBox1()->finishColouring();
            }),
@@ -315,7 +360,7 @@ int main(int argc, char *argv[])
 
     // The page settings dialog: reading a large page when it opens, and
     // writing its settings back.
-    {
+    if (wanted({"pagesettings_10mb_ms"})) {
         frame.IDM_NEWHTML();
         settle();
         Form1 *doc = frame.documents().last();
@@ -334,12 +379,17 @@ int main(int argc, char *argv[])
     // One typed character in the middle of a coloured document, with every
     // change journalled as in use.
     RecoveryJournal::setTimings(2000, 30000);
-    frame.DragFileOpen(path100k);
+    if (wanted({"keystroke_100kb_ms"})) {
+        frame.DragFileOpen(path100k);
+        settle();
+        report("keystroke_100kb_ms", keystroke(frame.documents().last()), "ms");
+    }
+    const bool editing10 = wanted({"keystroke_10mb_ms", "recovery_write_10mb_ms", "recovery_stall_10mb_ms",
+                                   "find_next_10mb_ms", "replace_all_10mb_ms", "restore_10mb_ms"});
+    if (editing10)
+        frame.DragFileOpen(path10);
     settle();
-    report("keystroke_100kb_ms", keystroke(frame.documents().last()), "ms");
-    frame.DragFileOpen(path10);
-    settle();
-    {
+    if (wanted({"keystroke_10mb_ms"})) {
         // With the paragraphs around the caret indented, as a user's page may have them.
         RichTextBox1 *box = frame.documents().last()->richTextBox1();
         QTextCursor around = box->textCursor();
@@ -348,13 +398,14 @@ int main(int argc, char *argv[])
         box->setTextCursor(around);
         frame.documents().last()->txtIndent();
         settle();
+        report("keystroke_10mb_ms", keystroke(frame.documents().last()), "ms");
     }
-    report("keystroke_10mb_ms", keystroke(frame.documents().last()), "ms");
-    recoveryFigures(frame.documents().last());
+    if (wanted({"recovery_write_10mb_ms", "recovery_stall_10mb_ms"}))
+        recoveryFigures(frame.documents().last());
     RecoveryJournal::setTimings(Never, Never);
 
     // F2 to an occurrence near the end, from the top of a 10 MB page.
-    {
+    if (wanted({"find_next_10mb_ms"})) {
         Form1 *doc = frame.documents().last();
         QString marked = page10;
         marked.insert(marked.size() - 1000, QStringLiteral("<!--find-mark-->"));
@@ -368,7 +419,7 @@ int main(int argc, char *argv[])
 
     // Replace all on a coloured 10 MB page with at least 100 000 occurrences,
     // one undo step, including the count.
-    {
+    if (wanted({"replace_all_10mb_ms"})) {
         Form1 *doc = frame.documents().last();
         // The commonest markup that still occurs at least 100 000 times.
         QString what;
@@ -402,7 +453,7 @@ int main(int argc, char *argv[])
     // A restore point of the coloured 10 MB page, made and brought back.
     // Every run starts from the page coloured all through, as a user finds
     // it; the colours the restore leaves to idle time are written untimed.
-    {
+    if (wanted({"restore_10mb_ms"})) {
         Form1 *doc = frame.documents().last();
         TestAnswers answers(QMessageBox::Yes);
         report("restore_10mb_ms", measure(3, [doc] { doc->richTextBox1()->finishColouring(); }, [doc] {
@@ -416,9 +467,10 @@ int main(int argc, char *argv[])
     frame.IDM_ALLCLOSE();
     settle();
 
-    EditingFigures::run(frame, page10, page1);
+    if (wanted({"replace_fn_10mb_ms", "convert_both_1mb_ms", "advice_10mb_ms"}))
+        EditingFigures::run(frame, page10, page1);
     // The link check of a 10 MB page with one link in twenty broken, marks included.
-    {
+    if (wanted({"linkcheck_10mb_ms"})) {
         const QString linkPage = linkPageOfBytes(dir, 10 * MB);
         const QString path = writePage(dir, QStringLiteral("links10.html"), linkPage);
         frame.DragFileOpen(path);
@@ -431,11 +483,12 @@ int main(int argc, char *argv[])
         frame.IDM_ALLCLOSE();
         settle();
     }
-    SiteFigures::run(frame);
+    if (wanted({"sitecheck_2000_pages_ms"}))
+        SiteFigures::run(frame);
 
     // The table dialog's "OK" for 100 x 100 cells in the middle of a 1 MB page
     // already coloured: building the pieces and writing them as one step.
-    {
+    if (wanted({"table_100x100_ms"})) {
         frame.DragFileOpen(path1);
         settle();
         Form1 *doc = frame.documents().last();
@@ -467,7 +520,7 @@ int main(int argc, char *argv[])
     // F1's search for the table around the selection in a 10 MB page, the
     // selection in a list between two tables: the search passes every table
     // back to the top of the page before it knows that none holds it.
-    {
+    if (wanted({"reedit_table_search_10mb_ms"})) {
         const qsizetype item = page10.indexOf(QStringLiteral("<li>"), page10.size() / 2);
         qsizetype found = 0;
         report("reedit_table_search_10mb_ms", measure(5, nullptr, [&] {
@@ -478,6 +531,7 @@ int main(int argc, char *argv[])
         if (found != 0)
             qFatal("the re-edit found a table around a list item");
     }
-    SaveFigures::run();
+    if (wanted({"save_10mb_ms", "save_inplace_10mb_ms"}))
+        SaveFigures::run();
     return 0;
 }

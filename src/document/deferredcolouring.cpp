@@ -89,20 +89,62 @@ void DeferredColouring::applyAllRecorded(QTextDocument *document, const ColourRu
     writeRuns(document, runs.cbegin(), runs.cend(), true);
 }
 
-void DeferredColouring::setRuns(ColourRuns runs)
+DeferredColouring::PackedRun DeferredColouring::packed(qsizetype start, qsizetype length, SyntaxColor colour)
 {
-    m_runs = std::move(runs);
-    const qsizetype chunks = (m_runs.size() + ChunkRuns - 1) / ChunkRuns;
-    m_done.assign(size_t(chunks), false);
-    m_chunksLeft = chunks;
-    m_next = 0;
+    return {qint32(start), quint32(length) | (quint32(colour) << ColourShift)};
+}
+
+ColourRun DeferredColouring::unpacked(PackedRun run)
+{
+    return {run.start, qsizetype(run.lengthAndColour & MaxLength), SyntaxColor(run.lengthAndColour >> ColourShift)};
+}
+
+void DeferredColouring::setRuns(const ColourRuns &runs, const std::vector<int> &separators)
+{
+    clear();
+    // Separator i sits in front of the character at separator - i; a run
+    // reaches over every separator before its end.
+    size_t passed = 0;
+    auto withThem = [&](qsizetype at) {
+        while (passed < separators.size() && qsizetype(separators[passed]) - qsizetype(passed) <= at)
+            ++passed;
+        return at + qsizetype(passed);
+    };
+    std::vector<PackedRun> chunk;
+    auto close = [this, &chunk] {
+        m_chunkStarts.push_back(chunk.front().start);
+        m_chunks.push_back(std::move(chunk));
+        chunk = {};
+    };
+    for (const ColourRun &run : runs) {
+        const qsizetype runStart = withThem(run.start);
+        const qsizetype runLength = withThem(run.start + run.length) - runStart;
+        // The uncoloured text keeps the document's own colour: nothing to write.
+        if (run.colour == SyntaxColor::Default || runLength <= 0)
+            continue;
+        for (qsizetype start = runStart, left = runLength; left > 0;) {
+            const qsizetype length = qMin<qsizetype>(left, MaxLength);
+            if (chunk.empty())
+                chunk.reserve(size_t(ChunkRuns));
+            chunk.push_back(packed(start, length, run.colour));
+            if (qsizetype(chunk.size()) == ChunkRuns)
+                close();
+            start += length;
+            left -= length;
+        }
+    }
+    if (!chunk.empty())
+        close();
+    m_done.assign(m_chunks.size(), false);
+    m_chunksLeft = qsizetype(m_chunks.size());
 }
 
 void DeferredColouring::clear()
 {
-    m_runs.clear();
-    m_tails.clear();
-    m_done.clear();
+    m_chunks = {};
+    m_chunkStarts = {};
+    m_tails = {};
+    m_done = {};
     m_chunksLeft = 0;
     m_next = 0;
 }
@@ -111,14 +153,15 @@ void DeferredColouring::applyChunk(QTextDocument *document, qsizetype chunk)
 {
     if (chunk < 0 || chunk >= qsizetype(m_done.size()) || m_done[size_t(chunk)])
         return;
-    const qsizetype first = chunk * ChunkRuns;
-    const qsizetype last = qMin(first + ChunkRuns, m_runs.size());
-    writeRuns(document, m_runs.cbegin() + first, m_runs.cbegin() + last);
-    ColourRuns tails;
+    ColourRuns runs;
+    runs.reserve(qsizetype(m_chunks[size_t(chunk)].size()));
+    for (const PackedRun run : m_chunks[size_t(chunk)])
+        runs.push_back(unpacked(run));
     for (const Tail &tail : m_tails)
         if (tail.chunk == chunk)
-            tails.push_back(tail.run);
-    writeRuns(document, tails.cbegin(), tails.cend());
+            runs.push_back(tail.run);
+    writeRuns(document, runs.cbegin(), runs.cend());
+    m_chunks[size_t(chunk)] = {};
     m_done[size_t(chunk)] = true;
     if (--m_chunksLeft == 0)
         clear();
@@ -128,12 +171,11 @@ void DeferredColouring::applyRange(QTextDocument *document, qsizetype from, qsiz
 {
     if (!pending())
         return;
-    // Runs are in order and cover the text: find the first one ending after `from`.
-    const auto firstRun = std::upper_bound(m_runs.cbegin(), m_runs.cend(), from,
-                                           [](qsizetype pos, const ColourRun &run) { return pos < run.start + run.length; });
-    const qsizetype firstChunk = (firstRun - m_runs.cbegin()) / ChunkRuns;
+    // The chunks are in order: start with the last one that begins at or before `from`.
+    const auto after = std::upper_bound(m_chunkStarts.cbegin(), m_chunkStarts.cend(), from);
+    const qsizetype firstChunk = qMax<qsizetype>(0, (after - m_chunkStarts.cbegin()) - 1);
     for (qsizetype chunk = firstChunk; pending() && chunk < qsizetype(m_done.size()); ++chunk) {
-        if (m_runs.at(chunk * ChunkRuns).start >= to)
+        if (m_chunkStarts[size_t(chunk)] >= to)
             break;
         applyChunk(document, chunk);
     }
@@ -189,10 +231,18 @@ void DeferredColouring::textChanged(qsizetype position, qsizetype removed, qsize
             m_tails.push_back({m_tails[i].chunk, split});
     }
     // The runs are in order: only one can hold the edit strictly inside it.
-    for (qsizetype i = 0; i < m_runs.size(); ++i) {
-        const ColourRun split = shiftRun(m_runs[i], position, removed, added);
-        const qsizetype chunk = i / ChunkRuns;
-        if (split.length > 0 && !m_done[size_t(chunk)])
-            m_tails.push_back({chunk, split});
+    for (size_t chunk = 0; chunk < m_chunks.size(); ++chunk) {
+        qsizetype &chunkStart = m_chunkStarts[chunk];
+        if (chunkStart >= position + removed)
+            chunkStart += added - removed;
+        else if (chunkStart >= position)
+            chunkStart = position + added;
+        for (PackedRun &packedRun : m_chunks[chunk]) {
+            ColourRun run = unpacked(packedRun);
+            const ColourRun split = shiftRun(run, position, removed, added);
+            packedRun = packed(run.start, run.length, run.colour);
+            if (split.length > 0)
+                m_tails.push_back({qsizetype(chunk), split});
+        }
     }
 }

@@ -12,6 +12,9 @@ class QTextDocument;
 // ten megabytes; so a large page gets the part in view first and the rest in
 // small pieces while the program is idle. The runs stay valid only while the
 // text is unchanged: the owner finishes (or shifts) them before any edit.
+// The runs wait packed, without the uncoloured ones, and each piece is let
+// go as soon as it is written: on a large page they would otherwise hold
+// about as much memory as the colours written into the document.
 class DeferredColouring
 {
 public:
@@ -31,7 +34,9 @@ public:
     // edit block around them ends: so it is inside undo and redo.
     static bool noticeComesLater(const QTextDocument *document);
 
-    void setRuns(ColourRuns runs);
+    // The runs, in positions of the text without the soft breaks at
+    // `separators` (ascending positions with them) when there are any.
+    void setRuns(const ColourRuns &runs, const std::vector<int> &separators = {});
     void clear();
     bool pending() const { return m_chunksLeft > 0; }
 
@@ -55,8 +60,21 @@ private:
         qsizetype chunk; // written with this chunk
         ColourRun run;
     };
+    // A coloured run in a third of the room: positions fit an int, and the
+    // colour takes the top bits of the length.
+    struct PackedRun {
+        qint32 start;
+        quint32 lengthAndColour;
+    };
+    static constexpr int ColourShift = 29;
+    static constexpr quint32 MaxLength = (1u << ColourShift) - 1;
+    static PackedRun packed(qsizetype start, qsizetype length, SyntaxColor colour);
+    static ColourRun unpacked(PackedRun run);
 
-    ColourRuns m_runs;
+    // Chunks of up to ChunkRuns coloured runs, each emptied once written.
+    std::vector<std::vector<PackedRun>> m_chunks;
+    // Where each chunk's first run starts, kept in step with the edits.
+    std::vector<qsizetype> m_chunkStarts;
     std::vector<Tail> m_tails;
     std::vector<bool> m_done;
     qsizetype m_chunksLeft = 0;

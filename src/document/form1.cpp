@@ -261,7 +261,9 @@ void Form1::loadText(const QString &text, const TextFileFormat &format, const Fi
 
 void Form1::ColorSet()
 {
-    m_richTextBox1->applyScannedColourRuns(ColorScanner::scan(m_richTextBox1->scanText()));
+    // The copy of the text the scanner reads goes before the colours are written.
+    const ColourRuns runs = ColorScanner::scan(m_richTextBox1->scanText());
+    m_richTextBox1->applyScannedColourRuns(runs);
 }
 
 void Form1::onChange()

@@ -394,13 +394,20 @@ void RichTextBox1::applyEdits(const SourceEdits &edits)
 
 void RichTextBox1::applyColourRuns(const ColourRuns &runs)
 {
+    applyColourRuns(runs, {});
+}
+
+void RichTextBox1::applyColourRuns(const ColourRuns &runs, const std::vector<int> &separators)
+{
     m_idleColouring.stop();
     m_colouring.clear();
     m_formatting = true;
     if (runs.size() <= 2 * DeferredColouring::ChunkRuns) {
-        DeferredColouring::applyAll(document(), runs);
+        DeferredColouring::applyAll(document(), separators.empty() ? runs : SoftBreaks::withSeparators(runs, separators));
     } else {
-        m_colouring.setRuns(runs);
+        // Moved past the soft breaks as they are packed: no second copy of a
+        // large page's runs.
+        m_colouring.setRuns(runs, separators);
         const int first = firstVisibleBlock().position();
         const int last = cursorForPosition(viewport()->rect().bottomRight()).position();
         m_colouring.applyRange(document(), first, qsizetype(last) + 4096);
@@ -424,7 +431,7 @@ void RichTextBox1::applyScannedColourRuns(const ColourRuns &runs)
         applyColourRuns(runs);
         return;
     }
-    applyColourRuns(SoftBreaks::withSeparators(runs, softSeparators(0, INT_MAX)));
+    applyColourRuns(runs, softSeparators(0, INT_MAX));
 }
 
 void RichTextBox1::rebalance()

@@ -156,6 +156,8 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
 
 private:
+    // Runs in positions without the soft breaks at `separators`.
+    void applyColourRuns(const ColourRuns &runs, const std::vector<int> &separators);
     void setCursorColour(QTextCursor &cursor, const QColor &colour) const;
     void writePieces(QTextCursor &cursor, const PieceList &pieces) const;
     void syncTypingFormat();
