@@ -1,6 +1,7 @@
 #include "checks/pagecheck.h"
 #include "frame/commandline.h"
 #include "frame/mdiform1.h"
+#include "frame/signalending.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -65,6 +66,7 @@ int main(int argc, char *argv[])
     arguments.removeFirst();
 
     MDIForm1 frame;
+    SignalEnding ending(&frame);
     frame.show();
     frame.startUp(CommandLine::pathsToOpen(arguments));
     return QApplication::exec();
