@@ -65,25 +65,6 @@ void DeferredColouring::applyAll(QTextDocument *document, const ColourRuns &runs
     writeRuns(document, runs.cbegin(), runs.cend());
 }
 
-void DeferredColouring::withoutRecording(QTextDocument *document, const std::function<void()> &work)
-{
-    QTextDocumentPrivate *priv = QTextDocumentPrivate::get(document);
-    priv->beginEditBlock();
-    bool &recording = priv->*undoRecordingFlag();
-    const bool wasRecording = recording;
-    recording = false;
-    work();
-    // Back on before the block ends, so the document keeps the text its
-    // history points at.
-    recording = wasRecording;
-    priv->endEditBlock();
-}
-
-bool DeferredColouring::noticeComesLater(const QTextDocument *document)
-{
-    return QTextDocumentPrivate::get(document)->isInEditBlock();
-}
-
 void DeferredColouring::applyAllRecorded(QTextDocument *document, const ColourRuns &runs)
 {
     writeRuns(document, runs.cbegin(), runs.cend(), true);

@@ -23,14 +23,6 @@ public:
     // that undoing that edit takes the colours back too.
     static void applyAllRecorded(QTextDocument *document, const ColourRuns &runs);
 
-    // Runs `work` on the document with its undo recording paused: the history
-    // stays as it is and nothing is added to it.
-    static void withoutRecording(QTextDocument *document, const std::function<void()> &work);
-
-    // Whether the document tells of changes made now only later, when an
-    // edit block around them ends: so it is inside undo and redo.
-    static bool noticeComesLater(const QTextDocument *document);
-
     void setRuns(ColourRuns runs);
     void clear();
     bool pending() const { return m_chunksLeft > 0; }

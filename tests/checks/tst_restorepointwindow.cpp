@@ -158,6 +158,16 @@ void TestRestorePointWindow::restoreIsOneUndoStep()
     box->undo();
     QCOMPARE(box->Text(), QString::fromLatin1(Page));
     QVERIFY(!box->document()->isUndoAvailable());
+    // Forward again through the typing and the restore; an edit of the page
+    // before the restore ends the way back to the restored one.
+    box->redo();
+    box->redo();
+    QCOMPARE(looks(box), restoredLooks);
+    box->undo();
+    f.type(QStringLiteral("q"));
+    const QString typed = box->Text();
+    box->redo();
+    QCOMPARE(box->Text(), typed);
 }
 
 void TestRestorePointWindow::eachWindowHasItsOwnPoint()
