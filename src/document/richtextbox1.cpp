@@ -16,7 +16,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPlainTextDocumentLayout>
 #include <QPrinter>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -587,7 +589,7 @@ void RichTextBox1::setFormattedContent(RestorePoint::Snapshot content)
     m_linkMarks = nullptr;
     QTextDocument *restored = makeDocument();
     restored->setDefaultFont(replaced->defaultFont());
-    setDocument(restored);
+    showDocument(restored);
     fill(content.text);
     content.text = QString();
     applyScannedColourRuns(content.colours);
@@ -611,13 +613,30 @@ void RichTextBox1::swapPages()
     m_softBreaks = std::move(m_otherPage->softBreaks());
     m_linkMarks = m_otherPage->linkMarks();
     const QTextCursor caret = m_otherPage->caret();
-    setDocument(m_otherPage->release());
+    showDocument(m_otherPage->release());
     m_otherPage = std::move(aside);
     setTextCursor(caret);
     m_typingColourSet = false;
     forgetChanges();
     m_textValid = false;
     emit Change();
+}
+
+void RichTextBox1::showDocument(QTextDocument *shown)
+{
+    // The view lays out every block of a document it is given, and a page
+    // set aside would keep those layouts for nothing: it gets a fresh layout
+    // (which drops them) while a blank stands in the view, so that the two
+    // pages are never laid out at once.
+    QTextDocument *leaving = document();
+    QTextDocument blank;
+    blank.setDocumentLayout(new QPlainTextDocumentLayout(&blank));
+    setDocument(&blank);
+    {
+        const QSignalBlocker quiet(leaving);
+        leaving->setDocumentLayout(new IndentingLayout(leaving));
+    }
+    setDocument(shown);
 }
 
 void RichTextBox1::undo()

@@ -181,6 +181,7 @@ private:
     void fill(const QString &qtText);
     // Shows the page a restore set aside and sets aside the one shown.
     void swapPages();
+    void showDocument(QTextDocument *shown);
 
     mutable QString m_textCache;
     mutable bool m_textValid = false;
