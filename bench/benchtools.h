@@ -14,4 +14,9 @@ void report(const char *name, double value, const char *unit);
 void settle();
 // One typed character in the middle of the document, key event to handled; the median in ms.
 double keystroke(Form1 *doc);
+// The peak resident memory of this process in MB (VmHWM).
+double peakMemoryMB();
+// Starts the peak over from the memory in use now; false where the kernel
+// does not allow it.
+bool resetPeakMemory();
 } // namespace BenchTools

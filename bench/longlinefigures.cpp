@@ -43,27 +43,6 @@ QString writePage(const QTemporaryDir &dir, const QString &name, const QString &
     return path;
 }
 
-// The peak resident memory of this process in MB (VmHWM).
-double peakMemoryMB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1;
-}
-
-// Starts the peak over from the memory in use now; false where the kernel
-// does not allow it.
-bool resetPeakMemory()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
-}
-
 void closeAll(MDIForm1 &frame)
 {
     for (Form1 *doc : frame.documents())

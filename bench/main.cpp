@@ -3,6 +3,7 @@
 #include "benchtools.h"
 #include "editingfigures.h"
 #include "longlinefigures.h"
+#include "restoretogglefigure.h"
 #include "pagegenerator.h"
 
 #include "commands/findreplaceall.h"
@@ -140,6 +141,10 @@ int main(int argc, char *argv[])
         LongLineFigures::run();
         return 0;
     }
+    if (app.arguments().contains(QStringLiteral("--restore-toggle"))) {
+        RestoreToggleFigure::run(pageOfBytes(10 * MB));
+        return 0;
+    }
     QTemporaryDir dir;
 
     // Start-up: the frame with its first untitled document, shown.
@@ -169,6 +174,11 @@ int main(int argc, char *argv[])
         longLines.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--long-lines")});
         if (!longLines.waitForFinished(-1) || longLines.exitCode() != 0)
             std::printf("# the long-line figures failed\n");
+        QProcess toggle;
+        toggle.setProcessChannelMode(QProcess::ForwardedChannels);
+        toggle.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--restore-toggle")});
+        if (!toggle.waitForFinished(-1) || toggle.exitCode() != 0)
+            std::printf("# the restore toggle figure failed\n");
     }
 
     const QString page10 = pageOfBytes(10 * MB);
