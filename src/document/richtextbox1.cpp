@@ -73,6 +73,8 @@ void RichTextBox1::setText(const QString &text)
     // a tenth more on a large page for bookkeeping done here by hand.
     if (m_linkMarks)
         m_linkMarks->clear();
+    // A new page leaves nothing for undo or redo to swap back in.
+    m_otherPage.reset();
     fill(LineBreaks::toLf(text));
     QTextCursor start(document());
     setTextCursor(start);
