@@ -617,6 +617,9 @@ void RichTextBox1::swapPages()
     const QTextCursor caret = m_otherPage->caret();
     showDocument(m_otherPage->release());
     m_otherPage = std::move(aside);
+    // The marks lay over the page's lines, which it let go of when set aside.
+    if (m_linkMarks)
+        m_linkMarks->showAgain();
     setTextCursor(caret);
     m_typingColourSet = false;
     forgetChanges();

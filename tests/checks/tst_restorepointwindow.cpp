@@ -104,6 +104,9 @@ void TestRestorePointWindow::createThenAnswer()
     if (restored) {
         QCOMPARE(box->Text(), text);
         QCOMPARE(looks(box), before);
+        box->undo();
+        box->redo();
+        QCOMPARE(looks(box), before); // the marks too
         QCOMPARE(toolCaption(doc), QStringLiteral("復元ポイント作成(&B)"));
         // A restore is a change of the text like any other.
         QVERIFY(doc->TextEdit);
