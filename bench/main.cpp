@@ -4,6 +4,7 @@
 #include "editingfigures.h"
 #include "longlinefigures.h"
 #include "savefigures.h"
+#include "restoretogglefigure.h"
 #include "pagegenerator.h"
 #include "sitefigures.h"
 
@@ -239,6 +240,10 @@ int main(int argc, char *argv[])
         openMemory(arguments.at(openMemoryAt + 1));
         return 0;
     }
+    if (arguments.contains(QStringLiteral("--restore-toggle"))) {
+        RestoreToggleFigure::run(pageOfBytes(10 * MB));
+        return 0;
+    }
     QTemporaryDir dir;
 
     // Start-up: the frame with its first untitled document, shown.
@@ -265,6 +270,8 @@ int main(int argc, char *argv[])
         if (!runChild({QStringLiteral("--long-lines")}))
             std::printf("# the long-line figures failed\n");
     }
+    if (wanted({"restore_toggle_10mb_mb"}) && !runChild({QStringLiteral("--restore-toggle")}))
+        std::printf("# the restore toggle figure failed\n");
 
     const QString page10 = pageOfBytes(10 * MB);
     const QString page1 = pageOfBytes(1 * MB);

@@ -2,6 +2,7 @@
 #include "frame/commandline.h"
 #include "frame/mdiform1.h"
 #include "frame/recoveryoffer.h"
+#include "frame/signalending.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -72,6 +73,7 @@ int main(int argc, char *argv[])
     arguments.removeFirst();
 
     MDIForm1 frame;
+    SignalEnding ending(&frame);
     frame.show();
     frame.startUp(CommandLine::pathsToOpen(arguments));
     // Once the frame is up: what a process that died left unsaved.

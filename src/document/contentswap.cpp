@@ -1,16 +1,15 @@
 #include "document/contentswap.h"
 
-#include "document/richtextbox1.h"
+#include <QTextDocument>
 
-ContentSwap::ContentSwap(RichTextBox1 *box, RestorePoint::Snapshot other)
-    : m_box(box)
-    , m_other(std::move(other))
+ContentSwap::ContentSwap(QTextDocument *document, SoftBreaks softBreaks, LinkMarks *linkMarks,
+                         const QTextCursor &caret, Step step)
+    : m_document(document)
+    , m_softBreaks(std::move(softBreaks))
+    , m_linkMarks(linkMarks)
+    , m_caret(caret)
+    , m_step(step)
 {
 }
 
-void ContentSwap::swap()
-{
-    RestorePoint::Snapshot shown = m_box->formattedContent();
-    m_box->replaceContent(std::move(m_other));
-    m_other = std::move(shown);
-}
+ContentSwap::~ContentSwap() = default;

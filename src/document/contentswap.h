@@ -1,25 +1,43 @@
 #pragma once
 
-#include "checks/restorepoint.h"
+#include "document/softbreaks.h"
 
-#include <QAbstractUndoItem>
+#include <QTextCursor>
 
-class RichTextBox1;
+#include <memory>
 
-// A restore as one step of the document's own undo history: undoing it puts
-// back what the restore replaced, and redoing it the restored page. It holds
-// whichever of the two is not shown, so a page is never kept twice.
-class ContentSwap : public QAbstractUndoItem
+class LinkMarks;
+class QTextDocument;
+
+// The other page of a restore, set aside whole: its document with its own
+// undo history, colours and soft breaks, its link marks and its caret. While
+// the restored page is shown it is the page the restore replaced, which an
+// undo brings back; after that undo it is the restored page, which a redo
+// brings back. Only the page shown is ever edited, so going back and forth
+// copies nothing and each page is held once, however often the user does it.
+class ContentSwap
 {
 public:
-    ContentSwap(RichTextBox1 *box, RestorePoint::Snapshot other);
+    enum class Step { Undo, Redo }; // the step that shows this page again
 
-    void undo() override { swap(); }
-    void redo() override { swap(); }
+    ContentSwap(QTextDocument *document, SoftBreaks softBreaks, LinkMarks *linkMarks, const QTextCursor &caret,
+                Step step);
+    ~ContentSwap();
+    ContentSwap(const ContentSwap &) = delete;
+    ContentSwap &operator=(const ContentSwap &) = delete;
+
+    Step step() const { return m_step; }
+    QTextDocument *document() const { return m_document.get(); }
+    // Hands the document on; the swap then holds nothing.
+    QTextDocument *release() { return m_document.release(); }
+    SoftBreaks &softBreaks() { return m_softBreaks; }
+    LinkMarks *linkMarks() const { return m_linkMarks; }
+    const QTextCursor &caret() const { return m_caret; }
 
 private:
-    void swap();
-
-    RichTextBox1 *m_box;
-    RestorePoint::Snapshot m_other;
+    std::unique_ptr<QTextDocument> m_document;
+    SoftBreaks m_softBreaks;
+    LinkMarks *m_linkMarks; // a child of the document, or nullptr
+    QTextCursor m_caret;
+    Step m_step;
 };

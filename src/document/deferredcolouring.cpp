@@ -79,11 +79,6 @@ void DeferredColouring::withoutRecording(QTextDocument *document, const std::fun
     priv->endEditBlock();
 }
 
-bool DeferredColouring::noticeComesLater(const QTextDocument *document)
-{
-    return QTextDocumentPrivate::get(document)->isInEditBlock();
-}
-
 void DeferredColouring::applyAllRecorded(QTextDocument *document, const ColourRuns &runs)
 {
     writeRuns(document, runs.cbegin(), runs.cend(), true);

@@ -30,10 +30,6 @@ public:
     // stays as it is and nothing is added to it.
     static void withoutRecording(QTextDocument *document, const std::function<void()> &work);
 
-    // Whether the document tells of changes made now only later, when an
-    // edit block around them ends: so it is inside undo and redo.
-    static bool noticeComesLater(const QTextDocument *document);
-
     // The runs, in positions of the text without the soft breaks at
     // `separators` (ascending positions with them) when there are any.
     void setRuns(const ColourRuns &runs, const std::vector<int> &separators = {});

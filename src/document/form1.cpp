@@ -639,6 +639,9 @@ void Form1::Option2_Click()
         // No preview to show: back to the source, with its commands.
         DialogSeam::warning(this, QStringLiteral("注意"), outcome.error);
         IDM_EDITSOURCE();
+        // Show the user the character that stopped it.
+        if (outcome.unencodablePosition >= 0)
+            m_richTextBox1->selectCharacterAt(int(outcome.unencodablePosition));
         return;
     }
     Form_Resize();

@@ -61,6 +61,12 @@ void LinkMarks::clear()
         showIn(int(range.start), int(range.end()));
 }
 
+void LinkMarks::showAgain()
+{
+    for (const QTextCursor &mark : m_marks)
+        showIn(mark.selectionStart(), mark.selectionEnd());
+}
+
 void LinkMarks::onContentsChange(int position, int, int added)
 {
     // The edited lines are laid out afresh: their marks go on again, where

@@ -24,6 +24,9 @@ public:
     // Adds marks, in Qt positions; marks already there stay.
     void add(const TextRanges &positions);
     void clear();
+    // Puts every mark on again, once the document's lines were laid out anew
+    // from scratch.
+    void showAgain();
     // The marks now standing, in Qt positions: in order, joined, none empty.
     TextRanges ranges() const;
 

@@ -1,6 +1,7 @@
 #include "document/previewfile.h"
 
 #include "document/documentfile.h"
+#include "document/textcodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,10 +9,36 @@
 #include <QTemporaryFile>
 #include <QUrl>
 
+#include <algorithm>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // A hidden name, so the working-folder view and file lists don't show it.
 const QString NameTemplate = QStringLiteral(".tovalo-preview-XXXXXX.html");
+
+// Every preview file in use, for an ending that has no time to close windows.
+std::vector<PreviewFile *> &livePreviews()
+{
+    static std::vector<PreviewFile *> previews;
+    return previews;
+}
+
+QString withLineBreaks(const QString &text, LineBreakStyle style)
+{
+    switch (style) {
+    case LineBreakStyle::Lf:
+        return text;
+    case LineBreakStyle::Cr:
+        return QString(text).replace(u'\n', u'\r');
+    case LineBreakStyle::CrLf:
+        break;
+    }
+    return QString(text).replace(QChar(u'\n'), QStringLiteral("\r\n"));
+}
 
 // The index of the first "<name" start tag (any letter case, followed by a
 // blank, "/" or ">"), or -1.
@@ -58,9 +85,27 @@ QString PreviewFile::withBaseFolder(const QString &text, const QString &folder)
     return out;
 }
 
+PreviewFile::PreviewFile()
+{
+    livePreviews().push_back(this);
+}
+
 PreviewFile::~PreviewFile()
 {
     remove();
+    auto &previews = livePreviews();
+    previews.erase(std::remove(previews.begin(), previews.end(), this), previews.end());
+}
+
+void PreviewFile::removeAll()
+{
+    for (PreviewFile *preview : livePreviews())
+        preview->remove();
+}
+
+QString PreviewFile::path() const
+{
+    return m_file ? m_file->fileName() : QString();
 }
 
 QString PreviewFile::preferredFolder(const QString &documentPath)
@@ -70,41 +115,80 @@ QString PreviewFile::preferredFolder(const QString &documentPath)
     return QFileInfo(documentPath).absolutePath();
 }
 
-QString PreviewFile::createIn(const QString &folder)
+PreviewFile::Encoded PreviewFile::encode(const QString &text, const TextFileFormat &readFormat)
 {
-    // QTemporaryFile opens with O_EXCL under a fresh name: it can only ever
-    // make a new file, never open one that is already there.
-    QTemporaryFile file(QDir(folder).filePath(NameTemplate));
-    file.setAutoRemove(false);
-    if (!file.open())
-        return QString();
-    const QString path = file.fileName();
-    file.close();
-    return path;
+    Encoded out;
+    const TextFileFormat format = DocumentFile::formatForSaving(text, readFormat);
+    const QString encodingName = textEncodingName(format.encoding);
+    if (!TextCodec::isAvailable(format.encoding)) {
+        out.error = QStringLiteral("文字コード %1 を扱えないため、ページを書き出せません。").arg(encodingName);
+        return out;
+    }
+    std::optional<QByteArray> bytes = TextCodec::encodeExactly(withLineBreaks(text, format.lineBreak), format.encoding);
+    QString folded;
+    if (!bytes && format.encoding != TextEncoding::Utf8) {
+        folded = text;
+        if (DocumentFile::foldLookAlikes(folded))
+            bytes = TextCodec::encodeExactly(withLineBreaks(folded, format.lineBreak), format.encoding);
+    }
+    if (!bytes) {
+        // Folding is one character for one: positions stay those of `text`.
+        const QStringView checked = folded.isEmpty() ? QStringView(text) : QStringView(folded);
+        const qsizetype position = TextCodec::firstUnencodable(checked, format.encoding);
+        out.unencodablePosition = position;
+        const QString why = position < 0
+            ? QStringLiteral("このページは、その文字コード（%1）では正しく書き表せません。").arg(encodingName)
+            : QStringLiteral("「%1」（%2行目）は、このページの文字コード（%3）では表せない文字です。")
+                  .arg(TextCodec::characterName(text, position),
+                       QString::number(QStringView(text).left(position).count(u'\n') + 1), encodingName);
+        out.error = why
+            + QStringLiteral("プレビューはページをこの文字コードで書き出してブラウザーに読ませるため、"
+                             "表せない文字があると表示できません。"
+                             "その文字を別の文字に置き換えるか、文字コードの宣言を変えてください。");
+        return out;
+    }
+    if (format.hasBom)
+        bytes->prepend("\xEF\xBB\xBF");
+    out.bytes = std::move(*bytes);
+    return out;
 }
 
-PreviewFile::Result PreviewFile::writeIn(const QString &folder, const QString &text,
-                                         const TextFileFormat &format)
+bool PreviewFile::nameIsOurs() const
+{
+    struct stat held {};
+    struct stat named {};
+    return m_file && ::fstat(m_file->handle(), &held) == 0
+        && ::lstat(QFile::encodeName(m_file->fileName()).constData(), &named) == 0 && held.st_dev == named.st_dev
+        && held.st_ino == named.st_ino;
+}
+
+PreviewFile::Result PreviewFile::writeIn(const QString &folder, const QByteArray &bytes)
 {
     Result result;
-    if (m_path.isEmpty() || QFileInfo(m_path).absolutePath() != QFileInfo(folder).absoluteFilePath()) {
+    if (m_file && (!nameIsOurs() || QFileInfo(m_file->fileName()).absolutePath() != QFileInfo(folder).absoluteFilePath()))
         remove();
-        m_path = createIn(folder);
-        if (m_path.isEmpty()) {
+    if (!m_file) {
+        // QTemporaryFile opens with O_EXCL under a fresh name: it can only
+        // ever make a new file, never open one that is already there.
+        auto file = std::make_unique<QTemporaryFile>(QDir(folder).filePath(NameTemplate));
+        file->setAutoRemove(false);
+        if (!file->open()) {
             result.error = QStringLiteral("フォルダー「%1」にプレビュー用のファイルを作れません。")
                                .arg(QDir::toNativeSeparators(folder));
             return result;
         }
+        m_file = std::move(file);
     }
-    const DocumentFile::WriteResult written = DocumentFile::write(m_path, text, format);
-    if (!written.ok) {
+    const bool written = m_file->resize(0) && m_file->seek(0) && m_file->write(bytes) == bytes.size()
+                         && m_file->flush();
+    if (!written) {
+        result.error = QStringLiteral("プレビュー用のファイル「%1」に書き込めません（%2）。")
+                           .arg(QDir::toNativeSeparators(m_file->fileName()), m_file->errorString());
         remove();
-        result.error = written.error;
-        result.unencodablePosition = written.unencodablePosition;
         return result;
     }
     result.ok = true;
-    result.path = m_path;
+    result.path = m_file->fileName();
     return result;
 }
 
@@ -116,18 +200,25 @@ PreviewFile::Result PreviewFile::write(const QString &text, const QString &docum
         remove(); // the document was saved elsewhere: its old preview goes
     m_folder = base;
 
-    Result result = writeIn(base, text, format);
-    const QString temp = QDir::tempPath();
-    const bool baseIsTemp = QFileInfo(base).absoluteFilePath() == QFileInfo(temp).absoluteFilePath();
-    // A folder we can't write to must not stop the preview; the page's links
-    // still lead into the document's folder. Another folder can't help a
-    // character the encoding can't hold, though.
-    if (!result.ok && result.unencodablePosition < 0 && !baseIsTemp) {
-        Result fallback = writeIn(temp, text, format);
-        if (fallback.ok)
-            result = fallback;
-        else if (fallback.error != result.error)
-            result.error += QLatin1Char('\n') + fallback.error;
+    Result result;
+    const Encoded encoded = encode(text, format);
+    if (encoded.error.isEmpty()) {
+        result = writeIn(base, encoded.bytes);
+        const QString temp = QDir::tempPath();
+        const bool baseIsTemp = QFileInfo(base).absoluteFilePath() == QFileInfo(temp).absoluteFilePath();
+        // A folder we can't write to must not stop the preview; the page's
+        // links still lead into the document's folder.
+        if (!result.ok && !baseIsTemp) {
+            Result fallback = writeIn(temp, encoded.bytes);
+            if (fallback.ok)
+                result = fallback;
+            else if (fallback.error != result.error)
+                result.error += QLatin1Char('\n') + fallback.error;
+        }
+    } else {
+        remove();
+        result.error = encoded.error;
+        result.unencodablePosition = encoded.unencodablePosition;
     }
     if (!result.ok)
         result.error = QStringLiteral("プレビューを表示できません。\n") + result.error;
@@ -139,8 +230,11 @@ PreviewFile::Result PreviewFile::write(const QString &text, const QString &docum
 
 void PreviewFile::remove()
 {
-    if (m_path.isEmpty())
+    if (!m_file)
         return;
-    QFile::remove(m_path);
-    m_path.clear();
+    // Only the file this object made goes: whatever now stands under its
+    // name is left alone.
+    if (nameIsOurs())
+        QFile::remove(m_file->fileName());
+    m_file.reset();
 }

@@ -2,7 +2,12 @@
 
 #include "document/textfileformat.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <memory>
+
+class QTemporaryFile;
 
 // The file the browser shows a document's preview from. It is always a file
 // of our own, created under a name nothing else uses, so no file of the user's
@@ -27,21 +32,26 @@ public:
         qsizetype unencodablePosition = -1;
     };
 
-    PreviewFile() = default;
+    PreviewFile();
     PreviewFile(const PreviewFile &) = delete;
     PreviewFile &operator=(const PreviewFile &) = delete;
     ~PreviewFile(); // removes the file: a closing window leaves nothing behind
 
     // Writes `text` ("\n" line breaks) as a save of the document at
     // `documentPath` (empty: untitled) would, in `format`'s encoding. A second
-    // write goes to the same file while the document's folder stays the same.
+    // write goes to the same file while the document's folder stays the same
+    // and the file's name still leads to it; to a new file otherwise.
     Result write(const QString &text, const QString &documentPath, const TextFileFormat &format);
 
     // Deletes exactly the file this object created, and nothing else.
     void remove();
 
     // The file now held; empty when there is none.
-    QString path() const { return m_path; }
+    QString path() const;
+
+    // Deletes the file of every preview, for an ending that can't wait for
+    // the windows to close.
+    static void removeAll();
 
     // The folder a preview of `documentPath` would live in, before any fallback.
     static QString preferredFolder(const QString &documentPath);
@@ -53,10 +63,21 @@ public:
     static QString withBaseFolder(const QString &text, const QString &folder);
 
 private:
-    // Creates a new, empty file of ours in `folder`; empty on failure.
-    static QString createIn(const QString &folder);
-    Result writeIn(const QString &folder, const QString &text, const TextFileFormat &format);
+    struct Encoded {
+        QByteArray bytes;
+        QString error; // empty when the text could be written
+        qsizetype unencodablePosition = -1;
+    };
+    // The bytes a save of `text` would write.
+    static Encoded encode(const QString &text, const TextFileFormat &readFormat);
+    Result writeIn(const QString &folder, const QByteArray &bytes);
+    // Whether the file's name still leads to the file this object made: a
+    // file or link put in its place is not ours to write or delete.
+    bool nameIsOurs() const;
 
-    QString m_path;
+    // Kept open from its exclusive creation on: every write goes through this
+    // descriptor, never through the name, which anyone who can write the
+    // folder could point elsewhere.
+    std::unique_ptr<QTemporaryFile> m_file;
     QString m_folder; // the folder the document had when the file was made
 };

@@ -1,5 +1,7 @@
 #include "document/previewview.h"
 
+#include "document/previewrequestfilter.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QUrl>
@@ -24,8 +26,10 @@ void PreviewView::createView()
     m_view = new QWebEngineView(m_host);
     m_view->setObjectName(QStringLiteral("WebBrowser1"));
     m_view->hide();
-    // Pages link their images and style sheets by file: allowed, as on the site.
+    // Pages link their images and style sheets by file: allowed, as on the
+    // site. Their scripts' reads of files are not.
     m_view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    m_view->page()->setUrlRequestInterceptor(new PreviewRequestFilter(m_view));
     connect(m_view, &QWebEngineView::loadFinished, this, &PreviewView::loadFinished);
     // The browser's inner widgets come and go with its pages: watch the keys
     // at the application and keep those meant for the browser.

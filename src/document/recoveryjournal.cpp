@@ -14,6 +14,9 @@ namespace {
 int s_pauseMs = 2000;
 int s_longestMs = 30000;
 bool s_failureNoticed = false;
+// Set once the program is being ended from outside: the windows that close
+// then end no document cleanly.
+bool s_keepingFiles = false;
 QSet<RecoveryJournal *> s_journals;
 } // namespace
 
@@ -82,6 +85,8 @@ void RecoveryJournal::discard()
 {
     m_pause.stop();
     m_longest.stop();
+    if (s_keepingFiles)
+        return;
     m_wanted = false;
     if (m_copying)
         dropCopy();
@@ -222,6 +227,7 @@ void RecoveryJournal::flush()
 
 void RecoveryJournal::flushAllNow()
 {
+    s_keepingFiles = true;
     // A failure's message may run an event loop in which windows close.
     QList<QPointer<RecoveryJournal>> journals;
     for (RecoveryJournal *journal : std::as_const(s_journals))

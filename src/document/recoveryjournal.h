@@ -54,8 +54,9 @@ public:
 
     // Writes a waiting change now, on the calling thread.
     void flush();
-    // flush() for every journal of the program, e.g. before it is ended from
-    // outside; the recovery files then stay for the next start.
+    // flush() for every journal of the program, before it is ended from
+    // outside: the recovery files then stay for the next start, even as the
+    // windows close.
     static void flushAllNow();
 
     // The recovery file's path; empty before its first writing.

@@ -16,7 +16,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPlainTextDocumentLayout>
 #include <QPrinter>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -27,23 +29,30 @@ RichTextBox1::RichTextBox1(QWidget *parent)
 {
     setObjectName(QStringLiteral("RichTextBox1"));
     setAcceptDrops(true);
+    setDocument(makeDocument());
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] { m_typingColourSet = false; });
+    m_idleColouring.setSingleShot(true);
+    m_idleColouring.setInterval(0);
+    connect(&m_idleColouring, &QTimer::timeout, this, &RichTextBox1::colourIdleChunk);
+}
+
+RichTextBox1::~RichTextBox1() = default;
+
+QTextDocument *RichTextBox1::makeDocument()
+{
     // Our own layout, so that indented paragraphs show indented.
     auto *doc = new QTextDocument(this);
     doc->setDocumentLayout(new IndentingLayout(doc));
     // Ahead of the widget's own handlers, so that whatever they set off
     // already finds the soft breaks in step with the text.
     connect(doc, &QTextDocument::contentsChange, this, &RichTextBox1::onContentsChange);
-    setDocument(doc);
-    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+    connect(doc, &QTextDocument::contentsChanged, this, [this] {
         if (m_formatting || m_rebalancing)
             return;
         m_textValid = false;
         emit Change();
     });
-    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] { m_typingColourSet = false; });
-    m_idleColouring.setSingleShot(true);
-    m_idleColouring.setInterval(0);
-    connect(&m_idleColouring, &QTimer::timeout, this, &RichTextBox1::colourIdleChunk);
+    return doc;
 }
 
 QString RichTextBox1::Text() const
@@ -64,7 +73,16 @@ void RichTextBox1::setText(const QString &text)
     // a tenth more on a large page for bookkeeping done here by hand.
     if (m_linkMarks)
         m_linkMarks->clear();
-    const QString qtText = LineBreaks::toLf(text);
+    // A new page leaves nothing for undo or redo to swap back in.
+    m_otherPage.reset();
+    fill(LineBreaks::toLf(text));
+    QTextCursor start(document());
+    setTextCursor(start);
+    setCurrentCharFormat(QTextCharFormat());
+}
+
+void RichTextBox1::fill(const QString &qtText)
+{
     // Lines too long to lay out quickly as one block go in as pieces.
     const std::vector<qsizetype> cuts = LineCuts::cutsOfLines(qtText);
     m_formatting = true;
@@ -74,9 +92,6 @@ void RichTextBox1::setText(const QString &text)
     m_textValid = false;
     emit Change();
     forgetChanges();
-    QTextCursor start(document());
-    setTextCursor(start);
-    setCurrentCharFormat(QTextCharFormat());
 }
 
 QString RichTextBox1::fileText() const
@@ -474,6 +489,10 @@ void RichTextBox1::onContentsChange(int position, int removed, int added)
 {
     if (m_formatting)
         return;
+    // An edit of the page that an undo of a restore brought back ends the
+    // way to redo the restore, as any edit ends the way to redo.
+    if (!m_stepping && !m_rebalancing && m_otherPage && m_otherPage->step() == ContentSwap::Step::Redo)
+        m_otherPage.reset();
     m_softBreaks.contentsChanged(document(), position, added);
     if (!m_rebalancing) {
         // The stretch the next rebalance looks at; what lay behind the
@@ -488,9 +507,7 @@ void RichTextBox1::onContentsChange(int position, int removed, int added)
             m_changedTo = qMax(m_changedTo, position + added);
         }
     }
-    const bool runsOfThisText = m_runsAwaitNotice;
-    m_runsAwaitNotice = false;
-    if (!m_colouring.pending() || runsOfThisText)
+    if (!m_colouring.pending())
         return;
     // An edit that no hook saw coming: keep the waiting runs in step with the
     // text. They are written later, not from inside the document's own
@@ -590,55 +607,90 @@ RestorePoint::Snapshot RichTextBox1::formattedContent()
 
 void RichTextBox1::setFormattedContent(RestorePoint::Snapshot content)
 {
-    RestorePoint::Snapshot before = formattedContent();
-    replaceContent(std::move(content));
-    document()->appendUndoItem(new ContentSwap(this, std::move(before)));
-}
-
-void RichTextBox1::replaceContent(RestorePoint::Snapshot content)
-{
-    // Colours still waiting belong to the page going away.
-    m_idleColouring.stop();
-    m_colouring.clear();
-    QTextDocument *doc = document();
-    // The marks go first: each would follow every piece of the old page out.
-    if (m_linkMarks) {
-        m_formatting = true;
-        m_linkMarks->clear();
-        m_formatting = false;
-    }
-    // Recording every character and colour of a large page would cost the
-    // history seconds; the one ContentSwap item stands for all of it.
-    DeferredColouring::withoutRecording(doc, [&] {
-        QTextCursor cursor(doc);
-        cursor.select(QTextCursor::Document);
-        cursor.removeSelectedText();
-        cursor.setCharFormat(QTextCharFormat());
-        StandInCharacters::insert(cursor, content.text, QTextCharFormat());
-        // Long lines are cut into pieces again, within the same swap.
-        m_changedFrom = 0;
-        m_changedTo = doc->characterCount();
-        rebalance();
-    });
+    finishColouring();
+    m_otherPage.reset();
+    QTextDocument *replaced = document();
+    // The restore is an edit of its own: what was undone before it is gone.
+    replaced->clearUndoRedoStacks(QTextDocument::RedoStack);
+    auto aside = std::make_unique<ContentSwap>(replaced, std::move(m_softBreaks), m_linkMarks, textCursor(),
+                                               ContentSwap::Step::Undo);
+    m_softBreaks = SoftBreaks();
+    m_linkMarks = nullptr;
+    QTextDocument *restored = makeDocument();
+    restored->setDefaultFont(replaced->defaultFont());
+    showDocument(restored);
+    fill(content.text);
     content.text = QString();
-    // Undo and redo swap the pages inside an edit block of their own, and the
-    // document tells of the swap only when that ends: the soft breaks are
-    // read afresh here, and the colours left waiting are of the new page
-    // already when the notice comes.
-    const bool noticeComesLater = DeferredColouring::noticeComesLater(doc);
-    if (noticeComesLater)
-        m_softBreaks.rebuild(doc);
     applyScannedColourRuns(content.colours);
-    m_runsAwaitNotice = noticeComesLater && m_colouring.pending();
     if (!content.linkMarks.isEmpty()) {
-        if (!m_linkMarks)
-            m_linkMarks = new LinkMarks(doc);
+        m_linkMarks = new LinkMarks(restored);
         // From positions of the text without soft breaks to those of the pieces.
         m_linkMarks->add(SoftBreaks::withSeparators(content.linkMarks, softSeparators(0, INT_MAX)));
     }
-    QTextCursor end(doc);
+    QTextCursor end(restored);
     end.movePosition(QTextCursor::End);
     setTextCursor(end);
+    m_otherPage = std::move(aside);
+}
+
+void RichTextBox1::swapPages()
+{
+    finishColouring();
+    const ContentSwap::Step step =
+        m_otherPage->step() == ContentSwap::Step::Undo ? ContentSwap::Step::Redo : ContentSwap::Step::Undo;
+    auto aside = std::make_unique<ContentSwap>(document(), std::move(m_softBreaks), m_linkMarks, textCursor(), step);
+    m_softBreaks = std::move(m_otherPage->softBreaks());
+    m_linkMarks = m_otherPage->linkMarks();
+    const QTextCursor caret = m_otherPage->caret();
+    showDocument(m_otherPage->release());
+    m_otherPage = std::move(aside);
+    // The marks lay over the page's lines, which it let go of when set aside.
+    if (m_linkMarks)
+        m_linkMarks->showAgain();
+    setTextCursor(caret);
+    m_typingColourSet = false;
+    forgetChanges();
+    m_textValid = false;
+    emit Change();
+}
+
+void RichTextBox1::showDocument(QTextDocument *shown)
+{
+    // The view lays out every block of a document it is given, and a page
+    // set aside would keep those layouts for nothing: it gets a fresh layout
+    // (which drops them) while a blank stands in the view, so that the two
+    // pages are never laid out at once.
+    QTextDocument *leaving = document();
+    QTextDocument blank;
+    blank.setDocumentLayout(new QPlainTextDocumentLayout(&blank));
+    setDocument(&blank);
+    {
+        const QSignalBlocker quiet(leaving);
+        leaving->setDocumentLayout(new IndentingLayout(leaving));
+    }
+    setDocument(shown);
+}
+
+void RichTextBox1::undo()
+{
+    if (m_otherPage && m_otherPage->step() == ContentSwap::Step::Undo && !document()->isUndoAvailable()) {
+        swapPages();
+        return;
+    }
+    m_stepping = true;
+    QPlainTextEdit::undo();
+    m_stepping = false;
+}
+
+void RichTextBox1::redo()
+{
+    if (m_otherPage && m_otherPage->step() == ContentSwap::Step::Redo && !document()->isRedoAvailable()) {
+        swapPages();
+        return;
+    }
+    m_stepping = true;
+    QPlainTextEdit::redo();
+    m_stepping = false;
 }
 
 int RichTextBox1::lineOfCaret() const
@@ -761,6 +813,14 @@ void RichTextBox1::keyPressEvent(QKeyEvent *event)
         return;
     }
     forgetChanges();
+    // Undo and redo step across a restore too, which the widget knows nothing of.
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+        if (!isReadOnly())
+            event->matches(QKeySequence::Undo) ? undo() : redo();
+        forgetChanges(); // the history already holds the pieces as they were
+        event->accept();
+        return;
+    }
     stepOverSoftBreak(event);
     const int before = textCursor().position();
     QPlainTextEdit::keyPressEvent(event);
@@ -770,10 +830,7 @@ void RichTextBox1::keyPressEvent(QKeyEvent *event)
     if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) && after != before
         && offsetFromPosition(after) == offsetFromPosition(before))
         QPlainTextEdit::keyPressEvent(event);
-    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
-        forgetChanges(); // the history already holds the pieces as they were
-    else
-        rebalance();
+    rebalance();
 }
 
 void RichTextBox1::stepOverSoftBreak(QKeyEvent *event)

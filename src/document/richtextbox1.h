@@ -14,6 +14,9 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <memory>
+
+class ContentSwap;
 class LinkMarks;
 class QPrinter;
 
@@ -28,6 +31,7 @@ class RichTextBox1 : public QPlainTextEdit
 
 public:
     explicit RichTextBox1(QWidget *parent = nullptr);
+    ~RichTextBox1() override;
 
     // Whole content with CR LF line breaks; cached until the next change.
     QString Text() const;
@@ -98,11 +102,10 @@ public:
     // The whole content with its colours and marks, in Qt positions.
     RestorePoint::Snapshot formattedContent();
     // Replaces the whole content, colours and marks included, as one undoable
-    // edit; the caret ends after the text. The snapshot's text is let go as
-    // soon as the document holds its own copy.
+    // edit; the caret ends after the text. The page it replaces is set aside
+    // with its history (undoing the restore shows it again, and then a redo
+    // the restored page); a page set aside by an earlier restore goes.
     void setFormattedContent(RestorePoint::Snapshot content);
-    // The same replacement, recorded in no history (the restore's own undo step).
-    void replaceContent(RestorePoint::Snapshot content);
 
     int lineOfCaret() const;
     // The text of a line, at most 255 characters.
@@ -112,6 +115,13 @@ public:
 
     void printTo(QPrinter *printer) const;
     void Undo();
+
+public slots:
+    // The edit's own undo and redo, which also step across a restore.
+    void undo();
+    void redo();
+
+public:
 
     // Queues key presses to the widget that has the focus in this control's
     // window (even while another program has the keyboard); handled after the
@@ -173,6 +183,12 @@ private:
     void rebalance();
     void forgetChanges() { m_changedFrom = -1; }
     void stepOverSoftBreak(QKeyEvent *event);
+    QTextDocument *makeDocument();
+    // Fills the document shown, which is empty, with `qtText` ("\n" breaks).
+    void fill(const QString &qtText);
+    // Shows the page a restore set aside and sets aside the one shown.
+    void swapPages();
+    void showDocument(QTextDocument *shown);
 
     mutable QString m_textCache;
     mutable bool m_textValid = false;
@@ -188,8 +204,7 @@ private:
     int m_changedTo = -1;
     // Set while long lines are cut or joined, which is no change of the content.
     bool m_rebalancing = false;
-    // The waiting colours were set for the text of a change the document
-    // has yet to tell of.
-    bool m_runsAwaitNotice = false;
     LinkMarks *m_linkMarks = nullptr; // made by the first mark
+    std::unique_ptr<ContentSwap> m_otherPage; // of the last restore, while a step can bring it back
+    bool m_stepping = false;                  // set during an undo or redo of the page shown
 };

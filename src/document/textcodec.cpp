@@ -391,3 +391,46 @@ std::optional<QByteArray> TextCodec::encodeExactly(QStringView text, TextEncodin
         return std::nullopt;
     return bytes;
 }
+
+qsizetype TextCodec::firstUnencodable(QStringView text, TextEncoding encoding)
+{
+    QHash<char32_t, bool> verdicts;
+    for (qsizetype i = 0; i < text.size();) {
+        const char16_t c = text.at(i).unicode();
+        if ((c >= 0x20 && c < 0x7F) || c == u'\n' || c == u'\r' || c == u'\t') {
+            ++i;
+            continue;
+        }
+        qsizetype length = 1;
+        char32_t codePoint = c;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && QChar::isLowSurrogate(text.at(i + 1).unicode())) {
+            length = 2;
+            codePoint = QChar::surrogateToUcs4(c, text.at(i + 1).unicode());
+        } else if (QChar::isSurrogate(c)) {
+            return i;
+        }
+        auto verdict = verdicts.constFind(codePoint);
+        if (verdict == verdicts.constEnd())
+            verdict = verdicts.insert(codePoint, encodeExactly(text.sliced(i, length), encoding).has_value());
+        if (!verdict.value())
+            return i;
+        i += length;
+    }
+    return -1;
+}
+
+QString TextCodec::characterName(QStringView text, qsizetype position)
+{
+    const char16_t c = text.at(position).unicode();
+    char32_t codePoint = c;
+    qsizetype length = 1;
+    if (QChar::isHighSurrogate(c) && position + 1 < text.size() && QChar::isLowSurrogate(text.at(position + 1).unicode())) {
+        codePoint = QChar::surrogateToUcs4(c, text.at(position + 1).unicode());
+        length = 2;
+    }
+    const bool visible = !QChar::isSurrogate(codePoint) && QChar::isPrint(codePoint) && !QChar::isMark(codePoint)
+                         && !QChar::isSpace(codePoint);
+    if (visible)
+        return text.sliced(position, length).toString();
+    return QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper();
+}

@@ -33,4 +33,11 @@ public:
     // `text` encoded so that it decodes back to exactly the same characters,
     // or nothing when some character can't be held.
     static std::optional<QByteArray> encodeExactly(QStringView text, TextEncoding encoding);
+
+    // The index of the first character `encoding` can't hold, or -1. Tries
+    // each distinct character once: meant for after a whole encode failed.
+    static qsizetype firstUnencodable(QStringView text, TextEncoding encoding);
+    // The character at `position` as a user can find it: itself, or its
+    // U+XXXX code when it shows as nothing (a blank, a mark, a control).
+    static QString characterName(QStringView text, qsizetype position);
 };

@@ -549,6 +549,22 @@ void MDIForm1::IDM_EXIT()
     QCoreApplication::exit(0);
 }
 
+void MDIForm1::endWithoutQuestions()
+{
+    // Windows closed under an open dialog would pull its parent from under
+    // it: then the ending leaves them to the frame's destruction.
+    if (!QApplication::activeModalWidget()) {
+        for (Form1 *form : documents()) {
+            form->setCloseAnswered(true);
+            QMdiSubWindow *sub = subWindowOf(form);
+            sub ? sub->close() : form->close();
+        }
+        close();
+    }
+    // Leaves every event loop, an open dialog's included.
+    QCoreApplication::exit(0);
+}
+
 void MDIForm1::closeEvent(QCloseEvent *event)
 {
     // Each document is asked in turn; one cancel keeps the frame open, with

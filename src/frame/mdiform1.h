@@ -69,6 +69,9 @@ public:
     void fillWindowMenu(QMenu *menu);
     // Called by a document window at the end of its unload.
     void afterDocumentClosed();
+    // Ends the program as IDM_EXIT does, but closes every document without
+    // asking about its changes.
+    void endWithoutQuestions();
 
 public slots:
     void IDM_NEWHTML();

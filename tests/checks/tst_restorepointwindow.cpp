@@ -104,6 +104,9 @@ void TestRestorePointWindow::createThenAnswer()
     if (restored) {
         QCOMPARE(box->Text(), text);
         QCOMPARE(looks(box), before);
+        box->undo();
+        box->redo();
+        QCOMPARE(looks(box), before); // the marks too
         QCOMPARE(toolCaption(doc), QStringLiteral("復元ポイント作成(&B)"));
         // A restore is a change of the text like any other.
         QVERIFY(doc->TextEdit);
@@ -158,6 +161,16 @@ void TestRestorePointWindow::restoreIsOneUndoStep()
     box->undo();
     QCOMPARE(box->Text(), QString::fromLatin1(Page));
     QVERIFY(!box->document()->isUndoAvailable());
+    // Forward again through the typing and the restore; an edit of the page
+    // before the restore ends the way back to the restored one.
+    box->redo();
+    box->redo();
+    QCOMPARE(looks(box), restoredLooks);
+    box->undo();
+    f.type(QStringLiteral("q"));
+    const QString typed = box->Text();
+    box->redo();
+    QCOMPARE(box->Text(), typed);
 }
 
 void TestRestorePointWindow::eachWindowHasItsOwnPoint()

@@ -63,6 +63,7 @@ private slots:
     void vanishedFolderFallsBackToTemporary();
     void readOnlyFolderFallsBackToTemporary();
     void twoWindowsInOneFolderDontClash();
+    void secondWriteNeverFollowsALinkPutInItsPlace();
     void followsTheDocumentToItsNewFolder();
     void unencodableCharacterLeavesNoFile();
     void goesWithItsOwner();
@@ -205,6 +206,27 @@ void TestPreviewFile::twoWindowsInOneFolderDontClash()
     QCOMPARE(previewsIn(site.path()).size(), 1);
 }
 
+void TestPreviewFile::secondWriteNeverFollowsALinkPutInItsPlace()
+{
+    QTemporaryDir site;
+    QTemporaryDir elsewhere;
+    QVERIFY(site.isValid() && elsewhere.isValid());
+    const QString victim = elsewhere.filePath("victim.html");
+    writeBytes(victim, "victim");
+    PreviewFile preview;
+    const QString first = preview.write(QStringLiteral("one"), site.filePath("p.html"), {}).path;
+    QVERIFY(QFile::remove(first));
+    QVERIFY(QFile::link(victim, first));
+
+    const PreviewFile::Result second = preview.write(QStringLiteral("two"), site.filePath("p.html"), {});
+    QVERIFY(second.ok);
+    QCOMPARE(contents(victim), QByteArray("victim"));
+    QCOMPARE(contents(second.path), QByteArray("two"));
+    preview.remove();
+    QCOMPARE(QFileInfo(first).symLinkTarget(), victim); // not ours: left standing
+    QCOMPARE(contents(victim), QByteArray("victim"));
+}
+
 void TestPreviewFile::followsTheDocumentToItsNewFolder()
 {
     QTemporaryDir site;
@@ -230,7 +252,10 @@ void TestPreviewFile::unencodableCharacterLeavesNoFile()
     const PreviewFile::Result result = preview.write(text, site.filePath("p.html"), {});
     QVERIFY(!result.ok);
     QCOMPARE(result.unencodablePosition, qsizetype(2));
-    QVERIFY(!result.error.isEmpty());
+    // Why the preview can't be shown; no word of saving, which nobody asked for.
+    QVERIFY2(result.error.startsWith(QStringLiteral("プレビューを表示できません。")), qPrintable(result.error));
+    QVERIFY2(result.error.contains(QStringLiteral("「\U0001F600」（1行目）")), qPrintable(result.error));
+    QVERIFY2(!result.error.contains(QStringLiteral("保存")), qPrintable(result.error));
     QCOMPARE(filesIn(site.path()), QStringList());
     QCOMPARE(previewsIn(QDir::tempPath()).join(u','), tempBefore);
 }

@@ -1,0 +1,7 @@
+#include "document/previewrequestfilter.h"
+
+void PreviewRequestFilter::interceptRequest(QWebEngineUrlRequestInfo &info)
+{
+    if (info.resourceType() == QWebEngineUrlRequestInfo::ResourceTypeXhr && info.requestUrl().isLocalFile())
+        info.block(true);
+}
