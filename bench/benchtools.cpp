@@ -116,22 +116,4 @@ double keystroke(Form1 *doc)
     return median(times);
 }
 
-double peakMemoryMB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1;
-}
-
-bool resetPeakMemory()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
-}
-
 } // namespace BenchTools

@@ -50,16 +50,6 @@ namespace {
 
 constexpr qsizetype MB = 1000 * 1000;
 
-// A page of about `bytes` bytes once written as Shift-JIS.
-QString pageOfBytes(qsizetype bytes)
-{
-    const QString sample = PageGenerator::page(200000);
-    QStringEncoder encoder("windows-31j");
-    const QByteArray encoded = encoder.encode(sample);
-    const double bytesPerCharacter = double(encoded.size()) / sample.size();
-    return PageGenerator::page(qsizetype(bytes / bytesPerCharacter));
-}
-
 QString writePage(const QTemporaryDir &dir, const QString &name, const QString &text)
 {
     const QString path = dir.filePath(name);
@@ -241,7 +231,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (arguments.contains(QStringLiteral("--restore-toggle"))) {
-        RestoreToggleFigure::run(pageOfBytes(10 * MB));
+        RestoreToggleFigure::run(PageGenerator::pageOfBytes(10 * MB));
         return 0;
     }
     QTemporaryDir dir;
@@ -273,9 +263,9 @@ int main(int argc, char *argv[])
     if (wanted({"restore_toggle_10mb_mb"}) && !runChild({QStringLiteral("--restore-toggle")}))
         std::printf("# the restore toggle figure failed\n");
 
-    const QString page10 = pageOfBytes(10 * MB);
-    const QString page1 = pageOfBytes(1 * MB);
-    const QString page100k = pageOfBytes(100 * 1000);
+    const QString page10 = PageGenerator::pageOfBytes(10 * MB);
+    const QString page1 = PageGenerator::pageOfBytes(1 * MB);
+    const QString page100k = PageGenerator::pageOfBytes(100 * 1000);
     const QString path10 = writePage(dir, QStringLiteral("page10.html"), page10);
     const QString path1 = writePage(dir, QStringLiteral("page1.html"), page1);
     const QString path100k = writePage(dir, QStringLiteral("page100k.html"), page100k);

@@ -1,5 +1,7 @@
 #include "pagegenerator.h"
 
+#include <QStringEncoder>
+
 QString PageGenerator::page(qsizetype characters)
 {
     QString out;
@@ -23,4 +25,13 @@ QString PageGenerator::page(qsizetype characters)
     }
     out += QStringLiteral("</body>\n</html>\n");
     return out;
+}
+
+QString PageGenerator::pageOfBytes(qsizetype bytes)
+{
+    const QString sample = page(200000);
+    QStringEncoder encoder("windows-31j");
+    const QByteArray encoded = encoder.encode(sample);
+    const double bytesPerCharacter = double(encoded.size()) / sample.size();
+    return page(qsizetype(bytes / bytesPerCharacter));
 }

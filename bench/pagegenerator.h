@@ -8,4 +8,6 @@ class PageGenerator
 {
 public:
     static QString page(qsizetype characters);
+    // A page of about `bytes` bytes once written as Shift-JIS.
+    static QString pageOfBytes(qsizetype bytes);
 };

@@ -17,15 +17,6 @@ namespace {
 
 constexpr qsizetype MB = 1000 * 1000;
 
-// A page of about `bytes` bytes once written as Shift-JIS.
-QString pageOfBytes(qsizetype bytes)
-{
-    const QString sample = PageGenerator::page(200000);
-    QStringEncoder encoder("windows-31j");
-    const double bytesPerCharacter = double(QByteArray(encoder.encode(sample)).size()) / sample.size();
-    return PageGenerator::page(qsizetype(bytes / bytesPerCharacter));
-}
-
 double saveTime(const QString &path, const QString &text, const QString &secondName)
 {
     return measure(5, [&] {
@@ -46,7 +37,7 @@ double saveTime(const QString &path, const QString &text, const QString &secondN
 void SaveFigures::run()
 {
     QTemporaryDir dir;
-    const QString page = pageOfBytes(10 * MB);
+    const QString page = PageGenerator::pageOfBytes(10 * MB);
     const QString path = dir.filePath(QStringLiteral("save10.html"));
     saveTime(path, page, QString()); // the file exists before the first timed save
     report("save_10mb_ms", saveTime(path, page, QString()), "ms");

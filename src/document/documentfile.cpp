@@ -254,55 +254,6 @@ constexpr struct {
     {0x2014, 0x2015}, // — em dash → ― horizontal bar
 };
 
-// The first character the encoding can't hold, tested one distinct character
-// at a time. Only run once a save has failed, so the usual save stays one pass.
-qsizetype firstUnencodable(QStringView text, TextEncoding encoding)
-{
-    QHash<char32_t, bool> verdicts;
-    for (qsizetype i = 0; i < text.size();) {
-        const char16_t c = text.at(i).unicode();
-        if ((c >= 0x20 && c < 0x7F) || c == u'\n' || c == u'\r' || c == u'\t') {
-            ++i;
-            continue;
-        }
-        qsizetype length = 1;
-        char32_t codePoint = c;
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size()
-            && QChar::isLowSurrogate(text.at(i + 1).unicode())) {
-            length = 2;
-            codePoint = QChar::surrogateToUcs4(c, text.at(i + 1).unicode());
-        } else if (QChar::isSurrogate(c)) {
-            return i;
-        }
-        auto verdict = verdicts.constFind(codePoint);
-        if (verdict == verdicts.constEnd()) {
-            verdict = verdicts.insert(codePoint,
-                                      TextCodec::encodeExactly(text.mid(i, length), encoding).has_value());
-        }
-        if (!verdict.value())
-            return i;
-        i += length;
-    }
-    return -1;
-}
-
-QString describeCharacter(QStringView text, qsizetype position)
-{
-    const char16_t c = text.at(position).unicode();
-    char32_t codePoint = c;
-    qsizetype length = 1;
-    if (QChar::isHighSurrogate(c) && position + 1 < text.size()
-        && QChar::isLowSurrogate(text.at(position + 1).unicode())) {
-        codePoint = QChar::surrogateToUcs4(c, text.at(position + 1).unicode());
-        length = 2;
-    }
-    const bool visible = !QChar::isSurrogate(codePoint) && QChar::isPrint(codePoint)
-                         && !QChar::isMark(codePoint) && !QChar::isSpace(codePoint);
-    if (visible)
-        return text.mid(position, length).toString();
-    return QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper();
-}
-
 QString withLineBreaks(const QString &text, LineBreakStyle style)
 {
     switch (style) {
@@ -428,27 +379,16 @@ DocumentFile::WriteResult DocumentFile::write(const QString &path, const QString
         return result;
     }
 
-    QString written = withLineBreaks(text, format.lineBreak);
-    std::optional<QByteArray> bytes = TextCodec::encodeExactly(written, format.encoding);
-    QString folded;
-    if (!bytes && format.encoding != TextEncoding::Utf8) {
-        folded = text;
-        if (foldLookAlikes(folded)) {
-            written = withLineBreaks(folded, format.lineBreak);
-            bytes = TextCodec::encodeExactly(written, format.encoding);
-        }
-    }
+    QString written;
+    qsizetype position = -1;
+    const std::optional<QByteArray> bytes = encode(text, format, &position, &written);
     if (!bytes) {
-        // Folding is one character for one, so positions in `folded` are the
-        // positions in `text`.
-        const QStringView checked = folded.isEmpty() ? QStringView(text) : QStringView(folded);
-        const qsizetype position = firstUnencodable(checked, format.encoding);
         result.unencodablePosition = position;
         if (position >= 0) {
             result.error = QStringLiteral("「%1」（%2行目）はこのファイルの文字コード（%3）では保存できません。"
                                           "この文字を別の文字に置き換えるか、文字コードの宣言を変えてから"
                                           "保存してください。")
-                               .arg(describeCharacter(text, position),
+                               .arg(TextCodec::characterName(text, position),
                                     QString::number(lineOf(text, position)), encodingName);
         } else {
             result.error = QStringLiteral("この文書はこのファイルの文字コード（%1）では正しく保存できません。")
@@ -457,8 +397,6 @@ DocumentFile::WriteResult DocumentFile::write(const QString &path, const QString
         return result;
     }
 
-    if (format.hasBom)
-        bytes->prepend(Utf8Bom.data(), Utf8Bom.size());
     if (!readsBackAs(*bytes, written, format.encoding)) {
         result.error = QStringLiteral("この文書を%1で保存すると、次に開いたときに別の文字コードと判定されて"
                                       "文字化けします。文字コードの宣言（例: <meta http-equiv=\"Content-Type\" "
@@ -474,6 +412,33 @@ DocumentFile::WriteResult DocumentFile::write(const QString &path, const QString
     result.ok = true;
     result.format = format;
     return result;
+}
+
+std::optional<QByteArray> DocumentFile::encode(const QString &text, const TextFileFormat &format,
+                                               qsizetype *unencodable, QString *written)
+{
+    QString lines = withLineBreaks(text, format.lineBreak);
+    std::optional<QByteArray> bytes = TextCodec::encodeExactly(lines, format.encoding);
+    QString folded;
+    if (!bytes && format.encoding != TextEncoding::Utf8) {
+        folded = text;
+        if (foldLookAlikes(folded)) {
+            lines = withLineBreaks(folded, format.lineBreak);
+            bytes = TextCodec::encodeExactly(lines, format.encoding);
+        }
+    }
+    if (!bytes) {
+        // Folding is one character for one, so positions in `folded` are the
+        // positions in `text`.
+        const QStringView checked = folded.isEmpty() ? QStringView(text) : QStringView(folded);
+        *unencodable = TextCodec::firstUnencodable(checked, format.encoding);
+        return std::nullopt;
+    }
+    if (format.hasBom)
+        bytes->prepend(Utf8Bom.data(), Utf8Bom.size());
+    if (written)
+        *written = std::move(lines);
+    return bytes;
 }
 
 bool DocumentFile::foldLookAlikes(QString &text)

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Reads and writes a document's file whole. Inside the program a document's
 // text has "\n" line breaks only; the file keeps its own encoding and line
 // break style across a save. Messages are meant for the user as they stand.
@@ -51,6 +53,14 @@ public:
     // in such an encoding does when the text can't be written as it is.
     // Returns whether anything changed.
     static bool foldLookAlikes(QString &text);
+
+    // The bytes a save of `text` in `format` writes: its line breaks, a
+    // look-alike where the encoding lacks a character, the UTF-8 mark. None
+    // when a character can't be held; `*unencodable` is then its position
+    // (-1 when no one character is to blame). `*written` gets the text that
+    // was encoded.
+    static std::optional<QByteArray> encode(const QString &text, const TextFileFormat &format,
+                                            qsizetype *unencodable, QString *written = nullptr);
 
     // The format a save of `text` would use, without writing anything.
     static TextFileFormat formatForSaving(const QString &text, const TextFileFormat &readFormat);

@@ -27,19 +27,6 @@ std::vector<PreviewFile *> &livePreviews()
     return previews;
 }
 
-QString withLineBreaks(const QString &text, LineBreakStyle style)
-{
-    switch (style) {
-    case LineBreakStyle::Lf:
-        return text;
-    case LineBreakStyle::Cr:
-        return QString(text).replace(u'\n', u'\r');
-    case LineBreakStyle::CrLf:
-        break;
-    }
-    return QString(text).replace(QChar(u'\n'), QStringLiteral("\r\n"));
-}
-
 // The index of the first "<name" start tag (any letter case, followed by a
 // blank, "/" or ">"), or -1.
 qsizetype findStartTag(const QString &text, QLatin1String name)
@@ -124,17 +111,9 @@ PreviewFile::Encoded PreviewFile::encode(const QString &text, const TextFileForm
         out.error = QStringLiteral("文字コード %1 を扱えないため、ページを書き出せません。").arg(encodingName);
         return out;
     }
-    std::optional<QByteArray> bytes = TextCodec::encodeExactly(withLineBreaks(text, format.lineBreak), format.encoding);
-    QString folded;
-    if (!bytes && format.encoding != TextEncoding::Utf8) {
-        folded = text;
-        if (DocumentFile::foldLookAlikes(folded))
-            bytes = TextCodec::encodeExactly(withLineBreaks(folded, format.lineBreak), format.encoding);
-    }
+    qsizetype position = -1;
+    std::optional<QByteArray> bytes = DocumentFile::encode(text, format, &position);
     if (!bytes) {
-        // Folding is one character for one: positions stay those of `text`.
-        const QStringView checked = folded.isEmpty() ? QStringView(text) : QStringView(folded);
-        const qsizetype position = TextCodec::firstUnencodable(checked, format.encoding);
         out.unencodablePosition = position;
         const QString why = position < 0
             ? QStringLiteral("このページは、その文字コード（%1）では正しく書き表せません。").arg(encodingName)
@@ -147,8 +126,6 @@ PreviewFile::Encoded PreviewFile::encode(const QString &text, const TextFileForm
                              "その文字を別の文字に置き換えるか、文字コードの宣言を変えてください。");
         return out;
     }
-    if (format.hasBom)
-        bytes->prepend("\xEF\xBB\xBF");
     out.bytes = std::move(*bytes);
     return out;
 }
