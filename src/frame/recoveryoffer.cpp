@@ -1,5 +1,6 @@
 #include "frame/recoveryoffer.h"
 
+#include "document/fileidentity.h"
 #include "document/form1.h"
 #include "document/recoveryfolder.h"
 #include "document/recoveryjournal.h"
@@ -40,16 +41,29 @@ Form1 *reopen(MDIForm1 *frame, const RecoveryOffer::Entry &entry)
 {
     const RecoveryRecord &record = entry.record;
     const QString kind = kindOf(record);
-    Form1 *form = frame->CreateNewForm(QStringLiteral("New"), kind);
-    if (!form)
-        return nullptr;
-    if (!record.path.isEmpty()) {
-        form->FPath = record.path;
-        form->setWindowTitle(DocumentCaption::forFile(form->formNumber(), record.path, kind));
-        frame->ReloadTabBar();
+    // One window per file: the file opened again at this start (from the
+    // command line, say) takes the text in its own window.
+    Form1 *form = nullptr;
+    for (Form1 *open : frame->documents())
+        if (!record.path.isEmpty() && !open->TextEdit && FileIdentity::sameFile(open->FPath, record.path))
+            form = open;
+    if (!form) {
+        form = frame->CreateNewForm(QStringLiteral("New"), kind);
+        if (!form)
+            return nullptr;
+        if (!record.path.isEmpty()) {
+            form->FPath = record.path;
+            form->setWindowTitle(DocumentCaption::forFile(form->formNumber(), record.path, kind));
+            frame->ReloadTabBar();
+        }
     }
-    // The text comes back unsaved: the file stays as it is until the user saves.
-    form->loadText(record.text, record.format);
+    // The text comes back unsaved: the file stays as it is until the user
+    // saves. A file as it was when the text was recorded is what the text
+    // was edited from; one changed since is another program's, and a save
+    // over it asks first.
+    const FileIdentity disk = entry.changedOnDisk || record.path.isEmpty() ? FileIdentity()
+                                                                          : FileIdentity::of(record.path);
+    form->loadText(record.text, record.format, disk);
     form->TextEdit = true;
     form->recoveryJournal()->adopt(entry.filePath, record);
     form->Form_Activate();

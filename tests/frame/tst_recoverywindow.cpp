@@ -133,12 +133,15 @@ void TestRecoveryWindow::answers_data()
     QTest::addColumn<QList<int>>("choices");
     QTest::addColumn<bool>("opens");
     QTest::addColumn<bool>("kept");
+    QTest::addColumn<bool>("alreadyOpen"); // the file given on the command line too
 
-    QTest::newRow("復元する, untitled -> its window, modified") << true << false << QList<int>{0} << true << true;
+    QTest::newRow("復元する, untitled -> its window, modified") << true << false << QList<int>{0} << true << true << false;
     QTest::newRow("復元する, file changed on disk since -> said; opened, file untouched")
-        << false << true << QList<int>{0} << true << true;
-    QTest::newRow("破棄 -> deleted, nothing opened") << false << false << QList<int>{1} << false << false;
-    QTest::newRow("あとで -> kept for the next start") << false << false << QList<int>{2} << false << true;
+        << false << true << QList<int>{0} << true << true << false;
+    QTest::newRow("復元する, the file open already -> its window takes the text, no other question")
+        << false << false << QList<int>{0} << true << true << true;
+    QTest::newRow("破棄 -> deleted, nothing opened") << false << false << QList<int>{1} << false << false << false;
+    QTest::newRow("あとで -> kept for the next start") << false << false << QList<int>{2} << false << true << false;
 }
 
 void TestRecoveryWindow::answers()
@@ -148,8 +151,11 @@ void TestRecoveryWindow::answers()
     QFETCH(QList<int>, choices);
     QFETCH(bool, opens);
     QFETCH(bool, kept);
+    QFETCH(bool, alreadyOpen);
     FrameFixture f;
     const QString page = f.writeFile(QStringLiteral("page.html"), Saved);
+    if (alreadyOpen)
+        f.openFile(page);
     const QString kind = untitled ? QStringLiteral("Cascade Style Sheet") : QStringLiteral("Hyper Text");
     const QString file = plant(untitled ? QString() : page, kind, QStringLiteral("p { }\nrecovered"));
     QVERIFY(!file.isEmpty());
@@ -170,12 +176,21 @@ void TestRecoveryWindow::answers()
     QCOMPARE(FrameFixture::readFile(page), onDisk);
     QCOMPARE(opened.size(), opens ? 1 : 0);
     QCOMPARE(f.frame->documents().size(), opens ? 2 : 1);
+    // Only a file changed since asks again, whether to take it as it now is.
+    QCOMPARE(f.seam.messages.size(), changeOnDisk ? 2 : 1);
     if (!opens)
         return;
     Form1 *doc = opened.first();
     QCOMPARE(doc->windowTitle(), untitled ? DocumentCaption::forUntitled(2, kind) : DocumentCaption::forFile(2, page, kind));
+
     QCOMPARE(doc->richTextBox1()->fileText(), QStringLiteral("p { }\nrecovered"));
     QVERIFY(doc->TextEdit);
+    if (untitled)
+        return;
+    // A save asks first only when another program has changed the file.
+    QTest::keyClick(doc->richTextBox1(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(f.seam.messages.size(), changeOnDisk ? 3 : 1);
+    QCOMPARE(doc->TextEdit, changeOnDisk);
 }
 
 void TestRecoveryWindow::cleanEndingsRemoveTheFile_data()
