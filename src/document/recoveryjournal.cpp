@@ -225,9 +225,14 @@ void RecoveryJournal::flush()
         emit writeFailed(error);
 }
 
-void RecoveryJournal::flushAllNow()
+void RecoveryJournal::keepAllForNextStart()
 {
     s_keepingFiles = true;
+    flushAllNow();
+}
+
+void RecoveryJournal::flushAllNow()
+{
     // A failure's message may run an event loop in which windows close.
     QList<QPointer<RecoveryJournal>> journals;
     for (RecoveryJournal *journal : std::as_const(s_journals))

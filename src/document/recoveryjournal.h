@@ -54,10 +54,11 @@ public:
 
     // Writes a waiting change now, on the calling thread.
     void flush();
-    // flush() for every journal of the program, before it is ended from
-    // outside: the recovery files then stay for the next start, even as the
-    // windows close.
+    // flush() for every journal of the program.
     static void flushAllNow();
+    // The program is being ended from outside: every journal is written now,
+    // and its file stays for the next start even as the windows close.
+    static void keepAllForNextStart();
 
     // The recovery file's path; empty before its first writing.
     QString filePath() const;

@@ -72,5 +72,5 @@ void SignalEnding::keepUnsavedText()
 {
     // A logout or a kill is no answer to "save?": what was typed waits in the
     // recovery files for the next start.
-    RecoveryJournal::flushAllNow();
+    RecoveryJournal::keepAllForNextStart();
 }
