@@ -2,6 +2,7 @@
 
 #include "document/form1.h"
 #include "document/richtextbox1.h"
+#include "frame/mdiform1.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -114,6 +115,14 @@ double keystroke(Form1 *doc)
         settle();
     }
     return median(times);
+}
+
+void closeAll(MDIForm1 &frame)
+{
+    for (Form1 *doc : frame.documents())
+        doc->TextEdit = false;
+    frame.IDM_ALLCLOSE();
+    settle();
 }
 
 } // namespace BenchTools

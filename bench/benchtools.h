@@ -7,6 +7,7 @@
 #include <vector>
 
 class Form1;
+class MDIForm1;
 
 // What every group of figures needs: timing, printing, letting the program idle.
 namespace BenchTools {
@@ -17,6 +18,9 @@ void report(const char *name, double value, const char *unit);
 void settle();
 // One typed character in the middle of the document, key event to handled; the median in ms.
 double keystroke(Form1 *doc);
+// Closes every document unasked: a file still open would only be brought
+// forward by the next open of it.
+void closeAll(MDIForm1 &frame);
 
 // The figures asked for with --only (all when none was named).
 void setOnly(const QStringList &names);

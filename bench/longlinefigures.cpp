@@ -42,14 +42,6 @@ QString writePage(const QTemporaryDir &dir, const QString &name, const QString &
     return path;
 }
 
-void closeAll(MDIForm1 &frame)
-{
-    for (Form1 *doc : frame.documents())
-        doc->TextEdit = false;
-    frame.IDM_ALLCLOSE();
-    settle();
-}
-
 } // namespace
 
 namespace LongLineFigures {
