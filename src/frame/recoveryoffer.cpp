@@ -1,5 +1,6 @@
 #include "frame/recoveryoffer.h"
 
+#include "commands/sourcesearch.h"
 #include "document/fileidentity.h"
 #include "document/form1.h"
 #include "document/recoveryfolder.h"
@@ -134,5 +135,7 @@ QList<Form1 *> RecoveryOffer::run(MDIForm1 *frame)
             QFile::remove(entry.filePath);
         }
     }
+    if (!opened.isEmpty())
+        SourceSearch::returnKeyboard(opened.last()->richTextBox1());
     return opened;
 }
