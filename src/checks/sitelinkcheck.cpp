@@ -223,9 +223,12 @@ QStringList SiteLinkCheck::withFoldersExpanded(const QStringList &paths)
 {
     QStringList out;
     for (const QString &path : paths) {
-        if (QFileInfo(path).isDir())
-            out += pages(path);
-        else
+        if (QFileInfo(path).isDir()) {
+            // Named as the folder was, so that a report reads like the command.
+            const QDir folder(path);
+            for (const QString &page : pages(path))
+                out.append(QDir::cleanPath(path + u'/' + folder.relativeFilePath(page)));
+        } else
             out.append(path);
     }
     return out;

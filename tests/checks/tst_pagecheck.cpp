@@ -154,6 +154,15 @@ void TestPageCheck::namesFilesAsGiven()
     QVERIFY2(lines.at(0).startsWith(path + ":1:1: <!DOCTYPE"), qPrintable(lines.at(0)));
     QVERIFY2(lines.at(1).startsWith(path + ":2:"), qPrintable(lines.at(1)));
     QVERIFY(lines.at(1).endsWith(QStringLiteral("nai.html")));
+
+    // A folder's pages are named from the folder as it was given.
+    write(m_site.filePath("sub/bad.html"), "<!DOCTYPE html>\n<a href=\"b.html\">b</a>\n");
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(m_site.path());
+    out.clear();
+    PageCheck::run({QStringLiteral("sub")}, outStream, errStream);
+    QDir::setCurrent(before);
+    QVERIFY2(out.startsWith(QStringLiteral("sub/bad.html:2:")), qPrintable(out));
 }
 
 void TestPageCheck::helpFileHasNoBrokenLink()
