@@ -59,6 +59,10 @@ DocumentMenus::Built DocumentMenus::build(Form1 *form, MDIForm1 *frame)
     advice->setCheckable(true);
     advice->setChecked(true);
     QObject::connect(advice, &QAction::triggered, frame, &MDIForm1::toggleAdviceBar);
+    QAction *live = MenuItem::add(view, "IDM_LIVEPREVIEW", QStringLiteral("ライブプレビュー(&L)"),
+                                  QKeySequence(QStringLiteral("Ctrl+F5")));
+    live->setCheckable(true);
+    QObject::connect(live, &QAction::toggled, form, &Form1::setLivePreview);
 
     QMenu *add = MenuItem::addMenu(form, "IDM_ADD", QStringLiteral("タグ挿入(&A)"));
     QMenu *colours = MenuItem::addSubMenu(add, "IDM_ADD_COLOR", QStringLiteral("色コードの入力(&C)"));

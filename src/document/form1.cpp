@@ -18,6 +18,7 @@
 #include "checks/linkcheck.h"
 #include "document/documentfile.h"
 #include "document/documentmenus.h"
+#include "document/livepreview.h"
 #include "document/previewview.h"
 #include "document/recoveryjournal.h"
 #include "document/slicedtextcopy.h"
@@ -54,6 +55,7 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QTextDocument>
 #include <QTimer>
 #include <QWebEngineView>
@@ -271,6 +273,8 @@ void Form1::onChange()
     if (!TextEdit)
         TextEdit = true;
     m_journal->noteChange();
+    if (m_live)
+        m_live->noteChange();
     if (m_keepAdvice) {
         m_keepAdvice = false;
         return;
@@ -566,6 +570,8 @@ void Form1::closeEvent(QCloseEvent *event)
     setWindowTitle(QString());
     m_frame->ReloadTabBar();
     m_preview->leave();
+    if (m_live)
+        m_live->stop();
     m_journal->discard();
     m_frame->afterDocumentClosed();
     event->accept();
@@ -588,7 +594,7 @@ void Form1::Form_Resize()
         return;
     const QRect place(0, stripHeight, width(), qMax(0, height() - stripHeight));
     if (m_option1->isChecked())
-        m_richTextBox1->setGeometry(place);
+        (m_splitter ? static_cast<QWidget *>(m_splitter) : m_richTextBox1)->setGeometry(place);
     else if (QWebEngineView *browser = WebBrowser1())
         browser->setGeometry(place);
 }
@@ -646,6 +652,8 @@ void Form1::Option2_Click()
     }
     Form_Resize();
     WebBrowser1()->show();
+    if (m_splitter)
+        m_splitter->hide();
     m_richTextBox1->hide();
     WebBrowser1()->setFocus();
     // The browser's start can leave the program without an active window,
@@ -661,9 +669,44 @@ void Form1::Option1_Click()
     m_preview->leave();
     if (WebBrowser1())
         WebBrowser1()->hide();
+    if (m_splitter)
+        m_splitter->show();
     m_richTextBox1->show();
     m_richTextBox1->setFocus();
     window()->activateWindow();
+}
+
+void Form1::setLivePreview(bool on)
+{
+    if (!m_live) {
+        if (!on)
+            return;
+        // The source moves into the splitter once and stays there: its place
+        // and focus are then the same whether the page shows or not.
+        const bool hadFocus = m_richTextBox1->hasFocus();
+        m_splitter = new QSplitter(Qt::Horizontal, this);
+        m_splitter->setObjectName(QStringLiteral("LiveSplitter"));
+        m_splitter->setChildrenCollapsible(false);
+        m_splitter->addWidget(m_richTextBox1);
+        m_live = new LivePreview(this, m_splitter);
+        m_splitter->addWidget(m_live);
+        m_splitter->setVisible(m_option1->isChecked());
+        m_richTextBox1->setVisible(m_option1->isChecked());
+        // The completion boxes float above the source.
+        for (QWidget *w : {static_cast<QWidget *>(m_text1), static_cast<QWidget *>(m_list1),
+                           static_cast<QWidget *>(m_text2), static_cast<QWidget *>(m_list2)})
+            w->raise();
+        Form_Resize();
+        if (hadFocus)
+            m_richTextBox1->setFocus();
+    }
+    if (on) {
+        m_live->show();
+        m_live->start();
+    } else {
+        m_live->stop();
+        m_live->hide();
+    }
 }
 
 template <class Dialog>

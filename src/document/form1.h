@@ -10,6 +10,7 @@
 
 class AttributeCompletion;
 class EditMenu;
+class LivePreview;
 class MDIForm1;
 class PreviewView;
 class QAction;
@@ -18,6 +19,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QRadioButton;
+class QSplitter;
 class RecoveryJournal;
 class QWebEngineView;
 class RichTextBox1;
@@ -59,6 +61,8 @@ public:
     // The preview browser; nullptr until the first preview.
     QWebEngineView *WebBrowser1() const;
     PreviewView *previewView() const { return m_preview; }
+    // The page beside the source; nullptr until the live preview is first turned on.
+    LivePreview *livePreview() const { return m_live; }
     const RestorePoint &restorePoint() const { return m_restorePoint; }
     // Keeps the unsaved text in a recovery file until the document ends cleanly.
     RecoveryJournal *recoveryJournal() const { return m_journal; }
@@ -111,6 +115,8 @@ public slots:
     void Option2_Click();
     void IDM_EDITSOURCE();
     void IDM_PREVIEW();
+    // The page beside the source, following the typing, on or off.
+    void setLivePreview(bool on);
     void IDM_LINK_CHK();
     void IDM_CREATE_BACKUP();
 
@@ -192,6 +198,9 @@ private:
     bool m_lookingAtDisk = false;
     RestorePoint m_restorePoint;
     PreviewView *m_preview = nullptr;
+    LivePreview *m_live = nullptr;
+    // Holds the source and the live page side by side from the first live preview on.
+    QSplitter *m_splitter = nullptr;
     bool m_closeAnswered = false;
     RecoveryJournal *m_journal = nullptr;
 

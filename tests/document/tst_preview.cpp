@@ -1,5 +1,6 @@
 #include "framefixture.h"
 
+#include "document/livepreview.h"
 #include "document/previewview.h"
 #include "frame/signalending.h"
 #include "frame/standardtoolbar.h"
@@ -8,8 +9,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QWebEngineView>
@@ -36,6 +39,7 @@ private slots:
     void browserIsNotMadeBeforeTheFirstPreview();
     void cancelledCloseStillDeletesThePreviewFile();
     void f4ReachingTheBrowserItselfStillLeadsBack();
+    void livePreviewFollowsTheTypingBesideTheSource();
     void signalEndsWithoutQuestionsAndLeavesNoFile_data();
     void signalEndsWithoutQuestionsAndLeavesNoFile();
 
@@ -264,6 +268,65 @@ void TestPreview::f4ReachingTheBrowserItselfStillLeadsBack()
     QVERIFY(doc->Option1()->isChecked());
     QVERIFY(doc->richTextBox1()->isVisible());
     QVERIFY(previewFilesIn(f.dir.path()).isEmpty() && previewFilesIn(m_temp.path()).isEmpty());
+}
+
+void TestPreview::livePreviewFollowsTheTypingBesideTheSource()
+{
+    FrameFixture f;
+    Form1 *doc = f.openFile(f.writeFile(QStringLiteral("page.html"), "<div style=\"height:5000px\"></div><p id=x>a"));
+    doc->richTextBox1()->moveCursor(QTextCursor::End);
+    press(doc, Qt::Key_F5, Qt::ControlModifier);
+    LivePreview *live = doc->livePreview();
+    QVERIFY(live && live->isVisible());
+    QSignalSpy refreshed(live, &LivePreview::refreshed);
+    QVERIFY(refreshed.wait(20000));
+    const auto seen = std::make_shared<QString>();
+    const auto ask = [&](const QString &expected) {
+        live->view()->page()->runJavaScript(
+            QStringLiteral("document.getElementById('x').textContent + ' ' + window.scrollY"),
+            [seen](const QVariant &value) { *seen = value.toString(); });
+        FrameFixture::settle();
+        return *seen == expected;
+    };
+    live->view()->page()->runJavaScript(QStringLiteral("window.scrollTo(0, 1000)"));
+    QTRY_VERIFY_WITH_TIMEOUT(ask(QStringLiteral("a 1000")), 20000);
+
+    // The unsaved text shows after a pause, scrolled where it was, and the
+    // keyboard stays in the source.
+    f.type(QStringLiteral("bc"));
+    QVERIFY(refreshed.wait(20000));
+    QTRY_VERIFY_WITH_TIMEOUT(ask(QStringLiteral("abc 1000")), 20000);
+    QCOMPARE(QApplication::focusWidget(), doc->richTextBox1());
+    QVERIFY(Module1::EditEnabled);
+    QCOMPARE(previewFilesIn(f.dir.path()).size(), 1);
+
+    // A page navigated away from, and the button that brings the document back.
+    f.writeFile(QStringLiteral("other.html"), "<p>other</p>");
+    live->view()->page()->runJavaScript(QStringLiteral("location.href = 'other.html'"));
+    QVERIFY(refreshed.wait(20000));
+    QCOMPARE(live->view()->url().fileName(), QStringLiteral("other.html"));
+    QTest::mouseClick(live->findChild<QPushButton *>(), Qt::LeftButton);
+    QVERIFY(refreshed.wait(20000));
+    QCOMPARE(live->view()->url(), QUrl::fromLocalFile(live->filePath()));
+
+    press(doc, Qt::Key_F5, Qt::ControlModifier);
+    QVERIFY(previewFilesIn(f.dir.path()).isEmpty());
+    press(doc, Qt::Key_F5, Qt::ControlModifier);
+    QVERIFY(refreshed.wait(20000));
+    QCOMPARE(previewFilesIn(f.dir.path()).size(), 1);
+
+    // A character the page's encoding can't hold: a note instead of the page.
+    doc->richTextBox1()->setSelText(QString::fromUtf8("\xF0\x9F\x98\x80"));
+    QVERIFY(refreshed.wait(20000));
+    QVERIFY(live->note()->isVisible());
+    QVERIFY(!live->view()->isVisible());
+    f.type(QStringLiteral("d"));
+    QVERIFY(doc->richTextBox1()->Text().endsWith(QLatin1Char('d')));
+
+    f.seam.buttons << QMessageBox::No;
+    QVERIFY(f.frame->subWindowOf(doc)->close());
+    FrameFixture::settle();
+    QVERIFY(previewFilesIn(f.dir.path()).isEmpty());
 }
 
 void TestPreview::signalEndsWithoutQuestionsAndLeavesNoFile_data()
