@@ -2,6 +2,7 @@
 // each the median of several runs. Run offscreen: QT_QPA_PLATFORM=offscreen.
 #include "benchtools.h"
 #include "editingfigures.h"
+#include "livepreviewfigure.h"
 #include "longlinefigures.h"
 #include "savefigures.h"
 #include "restoretogglefigure.h"
@@ -377,6 +378,11 @@ int main(int argc, char *argv[])
         frame.DragFileOpen(path100k);
         settle();
         report("keystroke_100kb_ms", keystroke(frame.documents().last()), "ms");
+    }
+    if (wanted({"liveprev_refresh_100kb_ms"})) {
+        frame.DragFileOpen(path100k);
+        settle();
+        LivePreviewFigure::run(frame.documents().last());
     }
     const bool editing10 = wanted({"keystroke_10mb_ms", "recovery_write_10mb_ms", "recovery_stall_10mb_ms",
                                    "find_next_10mb_ms", "replace_all_10mb_ms", "restore_10mb_ms"});
