@@ -697,6 +697,8 @@ void Form1::setLivePreview(bool on)
                            static_cast<QWidget *>(m_text2), static_cast<QWidget *>(m_list2)})
             w->raise();
         Form_Resize();
+        // Half the width each, to begin with.
+        m_splitter->setSizes({1, 1});
         if (hadFocus)
             m_richTextBox1->setFocus();
     }

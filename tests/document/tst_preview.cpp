@@ -280,6 +280,7 @@ void TestPreview::livePreviewFollowsTheTypingBesideTheSource()
     QVERIFY(live && live->isVisible());
     QSignalSpy refreshed(live, &LivePreview::refreshed);
     QVERIFY(refreshed.wait(20000));
+    QVERIFY(live->width() * 3 > doc->richTextBox1()->width());
     const auto seen = std::make_shared<QString>();
     const auto ask = [&](const QString &expected) {
         live->view()->page()->runJavaScript(
