@@ -698,7 +698,8 @@ void Form1::setLivePreview(bool on)
             w->raise();
         Form_Resize();
         // Half the width each, to begin with.
-        m_splitter->setSizes({1, 1});
+        const int half = qMax(1, m_splitter->width() / 2);
+        m_splitter->setSizes({half, half});
         if (hadFocus)
             m_richTextBox1->setFocus();
     }
