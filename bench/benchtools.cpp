@@ -95,16 +95,20 @@ void settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+void caretToMiddle(RichTextBox1 *box)
+{
+    QTextCursor cursor = box->textCursor();
+    cursor.setPosition(box->document()->characterCount() / 2);
+    box->setTextCursor(cursor);
+}
+
 double keystroke(Form1 *doc)
 {
     RichTextBox1 *box = doc->richTextBox1();
     box->setFocus();
     std::vector<double> times;
-    const int middle = box->document()->characterCount() / 2;
     for (int i = 0; i < 41; ++i) {
-        QTextCursor cursor = box->textCursor();
-        cursor.setPosition(middle);
-        box->setTextCursor(cursor);
+        caretToMiddle(box);
         QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
         QElapsedTimer timer;

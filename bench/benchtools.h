@@ -8,6 +8,7 @@
 
 class Form1;
 class MDIForm1;
+class RichTextBox1;
 
 // What every group of figures needs: timing, printing, letting the program idle.
 namespace BenchTools {
@@ -17,6 +18,8 @@ double measure(int runs, const std::function<void()> &prepare, const std::functi
 void report(const char *name, double value, const char *unit);
 void settle();
 // One typed character in the middle of the document, key event to handled; the median in ms.
+// The caret in the middle of the document, where the typing figures type.
+void caretToMiddle(RichTextBox1 *box);
 double keystroke(Form1 *doc);
 // Closes every document unasked: a file still open would only be brought
 // forward by the next open of it.

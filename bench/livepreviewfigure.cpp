@@ -51,9 +51,7 @@ void LivePreviewFigure::run(Form1 *doc)
     box->setFocus();
     std::vector<double> times;
     for (int i = 0; i < 9; ++i) {
-        QTextCursor cursor = box->textCursor();
-        cursor.setPosition(box->document()->characterCount() / 2);
-        box->setTextCursor(cursor);
+        BenchTools::caretToMiddle(box);
         QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
         QElapsedTimer timer;

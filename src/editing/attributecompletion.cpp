@@ -139,27 +139,27 @@ bool AttributeCompletion::onFilterKey(QKeyEvent *event)
     RichTextBox1 *source = m_form->richTextBox1();
     const bool choosing = event->key() == Qt::Key_Space || event->text() == QLatin1String("=")
                           || ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !filter->text().isEmpty());
-    if (choosing && CompletionChoice::isNameStart(chosenName())) {
-        // The rest of the name is the author's: no blank, no "=", the typing
-        // colour stays that of a name.
+    // The chosen name goes into the source, the list away.
+    const auto writeChosen = [&] {
         const QString name = chosenName();
         returnToSource();
         hidePopup();
         source->insertPieces({{name, std::nullopt}});
+    };
+    if (choosing && CompletionChoice::isNameStart(chosenName())) {
+        // The rest of the name is the author's: no blank, no "=", the typing
+        // colour stays that of a name.
+        writeChosen();
         filter->clear();
         return true;
     }
     switch (event->key()) {
-    case Qt::Key_Space: {
-        const QString name = chosenName();
-        returnToSource();
-        hidePopup();
-        source->insertPieces({{name, std::nullopt}});
+    case Qt::Key_Space:
+        writeChosen();
         // Reopens the list for the next attribute.
         m_form->richTextBox1()->SendKeys(QStringLiteral(" "));
         filter->clear();
         return true;
-    }
     case Qt::Key_Backspace:
         if (!filter->text().isEmpty())
             return false;
@@ -172,10 +172,7 @@ bool AttributeCompletion::onFilterKey(QKeyEvent *event)
     case Qt::Key_Enter: {
         if (filter->text().isEmpty())
             return false;
-        const QString name = chosenName();
-        returnToSource();
-        hidePopup();
-        source->insertPieces({{name, std::nullopt}});
+        writeChosen();
         filter->clear();
         return true;
     }
