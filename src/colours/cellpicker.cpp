@@ -1,7 +1,5 @@
 #include "colours/cellpicker.h"
 
-#include "colours/cellpickeraccessible.h"
-
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
@@ -12,7 +10,6 @@
 CellPicker::CellPicker(QWidget *parent)
     : QWidget(parent)
 {
-    CellPickerAccessible::install();
     // Tab only: a click picks without taking the keyboard, so Return after
     // a click still writes the box as it always did.
     setFocusPolicy(Qt::TabFocus);

@@ -139,5 +139,5 @@ const QVector<PaletteSwatch> &Palette94::swatches()
 
 QString Palette94::bintobin(quint32 rgb)
 {
-    return QLatin1Char('#') + QString::number(rgb & 0xFFFFFFu, 16).toUpper().rightJustified(6, QLatin1Char('0'));
+    return PaletteSwatch::colourCode(rgb);
 }

@@ -1,8 +1,8 @@
 #include "colours/palettedialog.h"
 
-#include "document/form1.h"
+#include "colours/cellpickeraccessible.h"
+#include "document/documentwindow.h"
 #include "document/richtextbox1.h"
-#include "shared/dialogtarget.h"
 #include "shared/twips.h"
 
 #include <QHBoxLayout>
@@ -11,11 +11,12 @@
 #include <QVBoxLayout>
 
 PaletteDialog::PaletteDialog(const QString &name, const QString &caption, QWidget *parent)
-    : QDialog(parent)
+    : DocumentDialog(parent, caption)
 {
     setObjectName(name);
-    setWindowTitle(caption);
-    setModal(true);
+    // The swatches of every palette are cell pickers; assistive tools see
+    // each of their cells as a button of its own.
+    CellPickerAccessible::install();
 
     m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
@@ -41,28 +42,17 @@ PaletteDialog::PaletteDialog(const QString &name, const QString &caption, QWidge
     layout->addLayout(m_body);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_target = DialogTarget::attach(this);
+    attach();
 }
 
 void PaletteDialog::Command1_Click()
 {
-    if (m_target)
-        m_target->richTextBox1()->insertPieces({ColouredPiece{m_text1->text(), std::nullopt}});
+    if (target())
+        target()->richTextBox1()->insertPieces({ColouredPiece{m_text1->text(), std::nullopt}});
     done(QDialog::Accepted);
 }
 
 void PaletteDialog::Command2_Click()
 {
     done(QDialog::Rejected);
-}
-
-void PaletteDialog::done(int result)
-{
-    QDialog::done(result);
-    DialogTarget::returnFocus(m_target);
-}
-
-Form1 *PaletteDialog::target() const
-{
-    return m_target;
 }

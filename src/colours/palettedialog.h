@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QDialog>
-#include <QPointer>
+#include "document/documentdialog.h"
 
-class Form1;
 class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
@@ -13,7 +11,7 @@ class QVBoxLayout;
 // opened it when it loads, gathers the text to write in Text1, and "入力"
 // writes that text over the window's selection, in the typing colour, as one
 // undoable step. "キャンセル" writes nothing.
-class PaletteDialog : public QDialog
+class PaletteDialog : public DocumentDialog
 {
     Q_OBJECT
 
@@ -21,14 +19,10 @@ public:
     QLineEdit *Text1() const { return m_text1; }
     QPushButton *Command1() const { return m_command1; }
     QPushButton *Command2() const { return m_command2; }
-    // The window "入力" writes into; nullptr when it has closed meanwhile.
-    Form1 *target() const;
 
 public slots:
     void Command1_Click();
     void Command2_Click();
-    // Closing, by any button or key, hands the keyboard back to the page.
-    void done(int result) override;
 
 protected:
     PaletteDialog(const QString &name, const QString &caption, QWidget *parent);
@@ -39,7 +33,6 @@ protected:
     QVBoxLayout *body() const { return m_body; }
 
 private:
-    QPointer<Form1> m_target;
     QLineEdit *m_text1 = nullptr;
     QPushButton *m_command1 = nullptr;
     QPushButton *m_command2 = nullptr;

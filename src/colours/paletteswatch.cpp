@@ -1,8 +1,11 @@
 #include "colours/paletteswatch.h"
 
-#include "colours/palette94.h"
-
 #include <cmath>
+
+QString PaletteSwatch::colourCode(quint32 rgb)
+{
+    return QLatin1Char('#') + QString::number(rgb & 0xFFFFFFu, 16).toUpper().rightJustified(6, QLatin1Char('0'));
+}
 
 quint32 PaletteSwatch::shownColour(bool simulate) const
 {
@@ -13,7 +16,7 @@ QString PaletteSwatch::code(bool simulate) const
 {
     if (!fixedCode.isEmpty())
         return fixedCode;
-    return Palette94::bintobin(shownColour(simulate));
+    return colourCode(shownColour(simulate));
 }
 
 QString PaletteSwatch::clickText(bool hexadecimal, bool simulate) const

@@ -28,6 +28,10 @@ struct PaletteSwatch {
     bool whiteCaption = false; // the name is written in white instead of black
     bool crossMark = false;    // the colour looks different on the two desktop platforms
 
+    // "#" and red, green, blue as two upper-case hexadecimal digits each, of
+    // a colour 0xRRGGBB; higher bits are ignored.
+    static QString colourCode(quint32 rgb);
+
     // The colour the swatch is painted with in the given simulation state.
     quint32 shownColour(bool simulate) const;
     // The code a click gives: the fixed code, else the shown colour as "#RRGGBB".

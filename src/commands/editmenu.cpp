@@ -1,7 +1,7 @@
 #include "commands/editmenu.h"
 
 #include "commands/textconversions.h"
-#include "document/form1.h"
+#include "document/documentwindow.h"
 #include "document/richtextbox1.h"
 #include "shared/menuitem.h"
 
@@ -46,13 +46,13 @@ bool clipboardHoldsText()
 }
 } // namespace
 
-EditMenu::EditMenu(Form1 *form, QMenu *menu)
+EditMenu::EditMenu(DocumentWindow *form, QMenu *menu)
     : QObject(form)
     , m_form(form)
     , m_menu(menu)
 {
     connect(MenuItem::add(menu, "IDM_TAG_REEDIT", QStringLiteral("タグ再編集(&E)"), QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, form, &Form1::IDM_TAG_REEDIT);
+            &QAction::triggered, form, &DocumentWindow::IDM_TAG_REEDIT);
     connect(MenuItem::add(menu, "IDM_UNDO", QStringLiteral("取り消し(&Z)")), &QAction::triggered, this,
             [this] { source()->Undo(); });
     menu->addSeparator();

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class Form1;
+class DocumentWindow;
 class QMenu;
 class RichTextBox1;
 
@@ -17,7 +17,7 @@ class EditMenu : public QObject
 
 public:
     // Fills `menu` (the window's "編集(&E)") with its items in order.
-    EditMenu(Form1 *form, QMenu *menu);
+    EditMenu(DocumentWindow *form, QMenu *menu);
 
     QMenu *menu() const { return m_menu; }
 
@@ -42,6 +42,6 @@ private:
     void pasteConverted(QString (*convert)(const QString &));
     void convertSelection(QString (*convert)(const QString &));
 
-    Form1 *m_form;
+    DocumentWindow *m_form;
     QMenu *m_menu;
 };

@@ -2,11 +2,11 @@
 
 #include "commands/findreplaceall.h"
 #include "commands/sourcesearch.h"
-#include "document/form1.h"
+#include "document/documentwindow.h"
 #include "document/richtextbox1.h"
 #include "shared/formregistry.h"
 #include "shared/module1.h"
-#include "shared/targetlookup.h"
+#include "document/targetlookup.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,7 +21,7 @@ QPointer<Form2> g_form2;
 
 RichTextBox1 *targetSource()
 {
-    Form1 *target = TargetLookup::targetForm();
+    DocumentWindow *target = TargetLookup::targetForm();
     return target ? target->richTextBox1() : nullptr;
 }
 }

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class Form1;
+class DocumentWindow;
 class QLabel;
 class QLineEdit;
 class QPushButton;

@@ -2,11 +2,11 @@
 
 #include "commands/findtext.h"
 #include "commands/sourcesearch.h"
-#include "document/form1.h"
+#include "document/documentwindow.h"
 #include "document/richtextbox1.h"
 #include "shared/formregistry.h"
 #include "shared/module1.h"
-#include "shared/targetlookup.h"
+#include "document/targetlookup.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -111,7 +111,7 @@ void Form4::load()
     m_text1->setText(Module1::LastFindText);
 }
 
-void Form4::setTarget(Form1 *target)
+void Form4::setTarget(DocumentWindow *target)
 {
     disconnect(m_targetGone);
     m_target = target;

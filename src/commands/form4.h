@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QPointer>
 
-class Form1;
+class DocumentWindow;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -33,7 +33,7 @@ public:
     QPushButton *Command2() const { return m_command2; }
 
     // The document window the dialog searches.
-    Form1 *target() const { return m_target; }
+    DocumentWindow *target() const { return m_target; }
 
 public slots:
     // "次を検索(&F)"
@@ -43,10 +43,10 @@ private:
     explicit Form4(QWidget *frame);
     void buildControls();
     void load();
-    void setTarget(Form1 *target);
+    void setTarget(DocumentWindow *target);
     void focusSearchText();
 
-    QPointer<Form1> m_target;
+    QPointer<DocumentWindow> m_target;
     QMetaObject::Connection m_targetGone;
 
     QLabel *m_label1 = nullptr;

@@ -1,7 +1,7 @@
 #include "commands/sourcesearch.h"
 
 #include "commands/findreplaceall.h"
-#include "document/form1.h"
+#include "document/documentwindow.h"
 #include "document/richtextbox1.h"
 #include "shared/dialogseam.h"
 #include "shared/module1.h"
@@ -43,7 +43,7 @@ qsizetype SourceSearch::replaceAll(RichTextBox1 *source, const QString &what, co
     return starts.size();
 }
 
-void SourceSearch::repeatLastFind(Form1 *document)
+void SourceSearch::repeatLastFind(DocumentWindow *document)
 {
     const QString what = Module1::LastFindText;
     if (what.isEmpty())

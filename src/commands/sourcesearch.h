@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class Form1;
+class DocumentWindow;
 class QWidget;
 class RichTextBox1;
 
@@ -27,7 +27,7 @@ public:
     // step and returns how many there were.
     static qsizetype replaceAll(RichTextBox1 *source, const QString &what, const QString &with);
     // F2: the next occurrence of LastFindText below the selection.
-    static void repeatLastFind(Form1 *document);
+    static void repeatLastFind(DocumentWindow *document);
     // Gives the keyboard back to a document's source.
     static void returnKeyboard(RichTextBox1 *source);
 

@@ -1,17 +1,17 @@
 #include "commands/tagreeditcommand.h"
 
 #include "commands/tagreedit.h"
-#include "document/form1.h"
+#include "document/documentwindow.h"
 #include "document/heldstretch.h"
 #include "document/richtextbox1.h"
 #include "shared/dialogseam.h"
-#include "shared/dialogtarget.h"
+#include "document/documentdialog.h"
 
 #include <QPointer>
 
-void TagReeditCommand::run(Form1 *form)
+void TagReeditCommand::run(DocumentWindow *form)
 {
-    QPointer<Form1> window(form);
+    QPointer<DocumentWindow> window(form);
     RichTextBox1 *box = form->richTextBox1();
     const TagReedit::Plan plan = TagReedit::plan(box->SelText());
     if (plan.needsTag) {
@@ -35,10 +35,10 @@ void TagReeditCommand::run(Form1 *form)
     }
     // A message box hands the keyboard back to no one in particular.
     if (window)
-        DialogTarget::returnFocus(window);
+        DocumentDialog::returnFocus(window);
 }
 
-void TagReeditCommand::reeditTable(Form1 *form, const std::optional<HeldStretch> &table)
+void TagReeditCommand::reeditTable(DocumentWindow *form, const std::optional<HeldStretch> &table)
 {
     // A table that an earlier dialog has rewritten or removed is no longer
     // there to be rebuilt, and there is nothing to ask about.

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-class Form1;
+class DocumentWindow;
 class HeldStretch;
 
 // The tag re-edit (F1) on a document window: opens the image, page settings
@@ -11,11 +11,11 @@ class HeldStretch;
 class TagReeditCommand
 {
 public:
-    static void run(Form1 *form);
+    static void run(DocumentWindow *form);
 
 private:
     // Asks before a table is rebuilt, then selects the table and opens the
     // table dialog on it. `table` is the table found around the user's
     // selection when the command began, followed through the dialogs since.
-    static void reeditTable(Form1 *form, const std::optional<HeldStretch> &table);
+    static void reeditTable(DocumentWindow *form, const std::optional<HeldStretch> &table);
 };

@@ -2,7 +2,7 @@
 
 #include "commands/tagtoolbardispatch.h"
 #include "commands/tagtoolbarlayout.h"
-#include "document/form1.h"
+#include "document/documentwindow.h"
 #include "shared/formregistry.h"
 #include "shared/module1.h"
 #include "shared/toolbaricons.h"
@@ -85,7 +85,7 @@ void TagToolbar::Toolbar5_ButtonMenuClick(const QString &key)
 
 void TagToolbar::run(QWidget *target, const TagToolbarCall &call)
 {
-    auto *form = qobject_cast<Form1 *>(target);
+    auto *form = qobject_cast<DocumentWindow *>(target);
     if (!form)
         return;
     const QByteArray name = call.name.toLatin1();

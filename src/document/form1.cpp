@@ -17,7 +17,7 @@
 #include "commands/sourcesearch.h"
 #include "checks/linkcheck.h"
 #include "document/documentfile.h"
-#include "document/documentmenus.h"
+#include "document/documentframe.h"
 #include "document/livepreview.h"
 #include "document/previewview.h"
 #include "document/recoveryjournal.h"
@@ -28,7 +28,6 @@
 #include "editing/tagcompletion.h"
 #include "editing/tagvocabulary.h"
 #include "frame/documentcaption.h"
-#include "frame/mdiform1.h"
 #include "generators/pagecfg.h"
 #include "generators/sitecfg.h"
 #include "generators/gradationcfg.h"
@@ -40,7 +39,7 @@
 #include "shared/module1.h"
 #include "shared/twips.h"
 #include "shared/wrappinglayout.h"
-#include "frame/tvofuncs.h"
+#include "document/tvofuncs.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -62,10 +61,10 @@
 
 #include <memory>
 
-Form1::Form1(MDIForm1 *frame)
-    : QWidget(nullptr)
-    , m_frame(frame)
+Form1::Form1(DocumentFrame *frame)
+    : DocumentWindow(nullptr)
 {
+    m_frame = frame;
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Before the controls, whose changes it hears of.
@@ -79,9 +78,7 @@ Form1::Form1(MDIForm1 *frame)
             DialogSeam::warning(this, QStringLiteral("注意"), message);
     });
     buildControls();
-    const DocumentMenus::Built menus = DocumentMenus::build(this, frame);
-    m_menus = menus.menus;
-    m_editMenu = menus.editMenu;
+    buildMenus();
 
     // The load step.
     m_formNumber = Module1::DocNumber;
@@ -183,11 +180,6 @@ void Form1::buildControls()
         m_frame->Fname = paths.first();
         m_frame->DragFileOpen(paths.first());
     });
-}
-
-QCheckBox *Form1::Check(int index) const
-{
-    return index >= 1 && index <= 4 ? m_checks[index - 1] : nullptr;
 }
 
 void Form1::TagNameFind()

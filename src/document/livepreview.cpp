@@ -1,6 +1,6 @@
 #include "document/livepreview.h"
 
-#include "document/form1.h"
+#include "document/documentwindow.h"
 #include "document/previewview.h"
 #include "document/richtextbox1.h"
 
@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
-LivePreview::LivePreview(Form1 *form, QWidget *parent)
+LivePreview::LivePreview(DocumentWindow *form, QWidget *parent)
     : QWidget(parent)
     , m_form(form)
     , m_preview(new PreviewView(this))

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
-class Form1;
+class DocumentWindow;
 class PreviewView;
 class QLabel;
 class QPushButton;
@@ -16,7 +16,7 @@ class LivePreview : public QWidget
     Q_OBJECT
 
 public:
-    explicit LivePreview(Form1 *form, QWidget *parent);
+    explicit LivePreview(DocumentWindow *form, QWidget *parent);
 
     // Shows the current text at once, then follows each change.
     void start();
@@ -39,7 +39,7 @@ private:
     void refresh();
     void write();
 
-    Form1 *m_form;
+    DocumentWindow *m_form;
     PreviewView *m_preview;
     QTimer m_pause;
     QLabel *m_note;

@@ -1,6 +1,6 @@
 #include "editing/attributecompletion.h"
 
-#include "document/form1.h"
+#include "document/documentwindow.h"
 #include "document/richtextbox1.h"
 #include "editing/attributevocabulary.h"
 #include "editing/completionchoice.h"
@@ -16,7 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-AttributeCompletion::AttributeCompletion(Form1 *form)
+AttributeCompletion::AttributeCompletion(DocumentWindow *form)
     : QObject(form)
     , m_form(form)
 {

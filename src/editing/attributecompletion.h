@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class Form1;
+class DocumentWindow;
 class QKeyEvent;
 
 // Attribute completion of one document window: a blank typed inside a tag
@@ -15,7 +15,7 @@ class AttributeCompletion : public QObject
     Q_OBJECT
 
 public:
-    explicit AttributeCompletion(Form1 *form);
+    explicit AttributeCompletion(DocumentWindow *form);
 
     // Finds the tag around the caret, looking back at most 300 characters for
     // its "<", sets TagName and fills List2 for it; with no "<" found it clears
@@ -38,5 +38,5 @@ private:
     void hidePopup();
     void returnToSource();
 
-    Form1 *m_form;
+    DocumentWindow *m_form;
 };

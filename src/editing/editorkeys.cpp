@@ -2,12 +2,12 @@
 
 #include "commands/editmenu.h"
 #include "commands/tagcommands.h"
-#include "document/form1.h"
+#include "document/documentwindow.h"
 #include "document/richtextbox1.h"
 
 #include <QKeyEvent>
 
-EditorKeys::EditorKeys(Form1 *form)
+EditorKeys::EditorKeys(DocumentWindow *form)
     : QObject(form)
     , m_form(form)
 {

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPoint>
 
-class Form1;
+class DocumentWindow;
 class QKeyEvent;
 
 // The keys of the source beyond plain typing: deleting a "<", ">" or double
@@ -15,11 +15,11 @@ class EditorKeys : public QObject
     Q_OBJECT
 
 public:
-    explicit EditorKeys(Form1 *form);
+    explicit EditorKeys(DocumentWindow *form);
 
 private:
     void onKeyDown(QKeyEvent *event, bool *swallow);
     void onMouseUp(Qt::MouseButton button, QPoint position);
 
-    Form1 *m_form;
+    DocumentWindow *m_form;
 };

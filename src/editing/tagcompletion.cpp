@@ -1,6 +1,6 @@
 #include "editing/tagcompletion.h"
 
-#include "document/form1.h"
+#include "document/documentwindow.h"
 #include "document/richtextbox1.h"
 #include "editing/completionchoice.h"
 #include "editing/popupplacement.h"
@@ -13,7 +13,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
-TagCompletion::TagCompletion(Form1 *form)
+TagCompletion::TagCompletion(DocumentWindow *form)
     : QObject(form)
     , m_form(form)
 {
@@ -46,7 +46,7 @@ QString TagCompletion::listText(const QListWidget *list)
     return row >= 0 && list->item(row) && list->item(row)->isSelected() ? list->item(row)->text() : QString();
 }
 
-void TagCompletion::showBesideCaret(Form1 *form, QLineEdit *filter, QListWidget *list)
+void TagCompletion::showBesideCaret(DocumentWindow *form, QLineEdit *filter, QListWidget *list)
 {
     const QPoint caret = form->richTextBox1()->caretPosition();
     const QWidget *window = form->parentWidget() ? form->parentWidget() : form;

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-class Form1;
+class DocumentWindow;
 class QKeyEvent;
 class QLineEdit;
 class QListWidget;
@@ -20,7 +20,7 @@ class TagCompletion : public QObject
     Q_OBJECT
 
 public:
-    explicit TagCompletion(Form1 *form);
+    explicit TagCompletion(DocumentWindow *form);
 
     // Selects the first entry of list that begins with text (or equals it, with
     // Mode::Exact), letter case ignored, and returns its index; -1 leaves no
@@ -31,7 +31,7 @@ public:
     static QString listText(const QListWidget *list);
     // Places a filter box over its list beside the source's caret, shows both
     // and gives the focus to the filter box.
-    static void showBesideCaret(Form1 *form, QLineEdit *filter, QListWidget *list);
+    static void showBesideCaret(DocumentWindow *form, QLineEdit *filter, QListWidget *list);
     // Up, Down, Page Up and Page Down of a filter box move its list's
     // selection; the entry reached is copied into the box, so that it is what
     // the box's keys write. True when the key was one of these.
@@ -54,5 +54,5 @@ private:
     void filterGreater();
     void filterSlash();
 
-    Form1 *m_form;
+    DocumentWindow *m_form;
 };

@@ -177,7 +177,11 @@ void MDIForm1::buildMenus()
 void MDIForm1::IDM_SITE_LINK_CHK()
 {
     if (!m_siteCheck) {
-        m_siteCheck = new SiteCheckPanel(this);
+        // An open page is brought forward rather than read a second time.
+        m_siteCheck = new SiteCheckPanel(this, [this](const QString &file) -> DocumentWindow * {
+            Fname = file;
+            return CreateNewForm(QStringLiteral("Open"), DocumentKind::fromFolderListPath(file));
+        });
         addDockWidget(Qt::BottomDockWidgetArea, m_siteCheck);
     }
     m_siteCheck->show();
@@ -364,6 +368,11 @@ void MDIForm1::moveFolderView(const QString &path)
 QString MDIForm1::folderDirPath() const
 {
     return m_toolbar3->dirPath();
+}
+
+QString MDIForm1::folderFilePath() const
+{
+    return m_toolbar3->filePath();
 }
 
 void MDIForm1::ReloadTabBar()

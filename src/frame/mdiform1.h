@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/documentframe.h"
 #include "frame/helpwindow.h"
 
 #include <QMainWindow>
@@ -19,7 +20,7 @@ class TagToolbar;
 
 // The frame: the documents' MDI area with the standard toolbar, the tag
 // toolbar, the tab bar, the advice bar and the working-folder panel around it.
-class MDIForm1 : public QMainWindow
+class MDIForm1 : public QMainWindow, public DocumentFrame
 {
     Q_OBJECT
 
@@ -29,10 +30,8 @@ public:
 
     static MDIForm1 *instance();
 
-    // Public members.
-    QString Fname;
+    // Public members; Fname and WorkDir come with the document windows' view of the frame.
     int Ext = 0;
-    QString WorkDir;
 
     // Start-up: the command line as one text (the arguments joined with blanks).
     void startUp(const QString &commandLine);
@@ -40,9 +39,9 @@ public:
     void startUp(const QStringList &paths);
 
     Form1 *CreateNewForm(const QString &loadType, const QString &docType);
-    void DragFileOpen(const QString &filePath);
-    void ReloadTabBar();
-    void btnSet();
+    void DragFileOpen(const QString &filePath) override;
+    void ReloadTabBar() override;
+    void btnSet() override;
     void FindActiveDocument();
 
     // The document windows in load order (those still open).
@@ -55,45 +54,45 @@ public:
     FolderView *Toolbar3() const { return m_toolbar3; }
     QMdiArea *mdiArea() const { return m_mdiArea; }
     QMdiSubWindow *subWindowOf(const Form1 *form) const;
-    QAction *toolbarButton(int index) const;
+    QAction *toolbarButton(int index) const override;
     QAction *menuItem(const QString &name) const;
     HelpWindow *helpWindow() const { return m_help; }
     SiteCheckPanel *siteCheckPanel() const { return m_siteCheck; }
 
-    // Enables or disables standard toolbar buttons 5 to 26 and the tag toolbar.
-    void setEditCommandsEnabled(bool enabled);
-    void clearAdvice();
-    void setAdvice(const QString &text);
-    void moveFolderView(const QString &path);
-    QString folderDirPath() const;
-    void fillWindowMenu(QMenu *menu);
+    void setEditCommandsEnabled(bool enabled) override;
+    void clearAdvice() override;
+    void setAdvice(const QString &text) override;
+    void moveFolderView(const QString &path) override;
+    QString folderDirPath() const override;
+    QString folderFilePath() const override;
+    void fillWindowMenu(QMenu *menu) override;
     // Called by a document window at the end of its unload.
-    void afterDocumentClosed();
+    void afterDocumentClosed() override;
     // Ends the program as IDM_EXIT does, but closes every document without
     // asking about its changes.
     void endWithoutQuestions();
 
 public slots:
-    void IDM_NEWHTML();
-    void IDM_NEWCSS();
-    void IDM_NEWJS();
-    void IDM_FILEOPEN();
-    void IDM_ALLSAVE();
-    void IDM_ALLCLOSE();
-    void IDM_EXIT();
+    void IDM_NEWHTML() override;
+    void IDM_NEWCSS() override;
+    void IDM_NEWJS() override;
+    void IDM_FILEOPEN() override;
+    void IDM_ALLSAVE() override;
+    void IDM_ALLCLOSE() override;
+    void IDM_EXIT() override;
     void IDM_HORI();
     void IDM_VERT();
     void IDM_CASCADE();
-    void IDM_HELP_MAIN();
-    void IDM_ABOUT();
+    void IDM_HELP_MAIN() override;
+    void IDM_ABOUT() override;
     // Checks the links of every page under the working folder, open pages
     // with their unsaved text, into the panel at the bottom.
-    void IDM_SITE_LINK_CHK();
-    void toggleFolderView();
-    void toggleAdviceBar();
+    void IDM_SITE_LINK_CHK() override;
+    void toggleFolderView() override;
+    void toggleAdviceBar() override;
     void Toolbar1_ButtonClick(int index);
     // The advice bar's buttons: check the active document, jump to its finding.
-    void ErrChk_Click();
+    void ErrChk_Click() override;
     void errjump_Click();
 
 protected:

@@ -1,9 +1,7 @@
 #include "frame/sitecheckpanel.h"
 
-#include "document/form1.h"
+#include "document/documentwindow.h"
 #include "document/richtextbox1.h"
-#include "frame/documentkind.h"
-#include "frame/mdiform1.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMdiArea>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -20,9 +17,9 @@
 #include <QThread>
 #include <QVBoxLayout>
 
-SiteCheckPanel::SiteCheckPanel(MDIForm1 *frame)
-    : QDockWidget(title(0), frame)
-    , m_frame(frame)
+SiteCheckPanel::SiteCheckPanel(QWidget *parent, PageOpener openPage)
+    : QDockWidget(title(0), parent)
+    , m_openPage(std::move(openPage))
     , m_table(new QTableView)
     , m_model(new QStandardItemModel(0, 5, this))
     , m_progress(new QProgressBar)
@@ -157,18 +154,9 @@ void SiteCheckPanel::showFinding(const QModelIndex &index)
     if (row < 0 || row >= m_findings.size())
         return;
     const SiteLinkCheck::Finding f = m_findings.at(row);
-    Form1 *page = nullptr;
-    for (Form1 *form : m_frame->documents())
-        if (!form->FPath.isEmpty() && QDir::cleanPath(QFileInfo(form->FPath).absoluteFilePath()) == f.file)
-            page = form;
-    if (page) {
-        m_frame->mdiArea()->setActiveSubWindow(m_frame->subWindowOf(page));
-    } else {
-        m_frame->Fname = f.file;
-        page = m_frame->CreateNewForm(QStringLiteral("Open"), DocumentKind::fromFolderListPath(f.file));
-        if (!page)
-            return;
-    }
+    DocumentWindow *page = m_openPage(f.file);
+    if (!page)
+        return;
     // The check counted "\n" line breaks; the control counts each as two.
     RichTextBox1 *source = page->richTextBox1();
     source->setSelStart(f.offset + f.line - 1);

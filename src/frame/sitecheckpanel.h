@@ -5,9 +5,10 @@
 #include <QDockWidget>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
-class MDIForm1;
+class DocumentWindow;
 class QLabel;
 class QModelIndex;
 class QProgressBar;
@@ -24,7 +25,11 @@ class SiteCheckPanel : public QDockWidget
     Q_OBJECT
 
 public:
-    explicit SiteCheckPanel(MDIForm1 *frame);
+    // Shows the window of a page, opening it when it isn't open; nullptr
+    // when it can't be read.
+    using PageOpener = std::function<DocumentWindow *(const QString &file)>;
+
+    SiteCheckPanel(QWidget *parent, PageOpener openPage);
     ~SiteCheckPanel() override;
 
     // Checks the pages under `folder`; `texts` are the open documents'
@@ -48,7 +53,7 @@ private:
     void onFinished(const QVector<SiteLinkCheck::Finding> &findings, bool cancelled);
     void showFinding(const QModelIndex &index);
 
-    MDIForm1 *m_frame;
+    PageOpener m_openPage;
     QTableView *m_table;
     QStandardItemModel *m_model;
     QProgressBar *m_progress;

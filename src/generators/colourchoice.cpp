@@ -1,15 +1,15 @@
 #include "generators/colourchoice.h"
 
 #include "colours/colourcode.h"
-#include "document/form1.h"
+#include "document/documentwindow.h"
 
-QString ColourChoice::ask(Form1 *target, const QString &current)
+QString ColourChoice::ask(DocumentWindow *target, const QString &current)
 {
     quint32 colour = 0;
     return ask(target, current, colour);
 }
 
-QString ColourChoice::ask(Form1 *target, const QString &current, quint32 &coldat)
+QString ColourChoice::ask(DocumentWindow *target, const QString &current, quint32 &coldat)
 {
     if (!target)
         return current;

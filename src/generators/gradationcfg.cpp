@@ -1,6 +1,6 @@
 #include "generators/gradationcfg.h"
 
-#include "document/form1.h"
+#include "document/documentwindow.h"
 #include "document/richtextbox1.h"
 #include "generators/colourchoice.h"
 
@@ -39,7 +39,7 @@ void paintSwatch(QFrame *shape, Rgb colour)
 } // namespace
 
 GradationCfg::GradationCfg(QWidget *parent)
-    : GeneratorDialog(parent, QStringLiteral("グラデーション文字作成"))
+    : DocumentDialog(parent, QStringLiteral("グラデーション文字作成"))
 {
     m_text1 = new QLineEdit(QStringLiteral("ここにテキストを書いて下さい"));
     m_text1->setObjectName(QStringLiteral("Text1"));
@@ -134,7 +134,7 @@ void GradationCfg::refresh()
 void GradationCfg::insertText()
 {
     const PieceList pieces = GradationText::pieces(m_text1->text(), m_start, m_end, output());
-    if (Form1 *form = target(); form && !pieces.isEmpty())
+    if (DocumentWindow *form = target(); form && !pieces.isEmpty())
         form->richTextBox1()->insertPieces(pieces);
     accept();
 }

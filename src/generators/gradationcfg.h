@@ -1,7 +1,7 @@
 #pragma once
 
 #include "colours/colourcode.h"
-#include "generators/generatordialog.h"
+#include "document/documentdialog.h"
 #include "generators/gradationtext.h"
 
 class QFrame;
@@ -13,7 +13,7 @@ class RichTextBox1;
 // The gradation dialog: a text, a start and an end colour, and a preview of
 // the text in its colours; "OK" writes one font or span element per
 // character at the caret of the target window.
-class GradationCfg : public GeneratorDialog
+class GradationCfg : public DocumentDialog
 {
     Q_OBJECT
 

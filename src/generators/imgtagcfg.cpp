@@ -1,11 +1,10 @@
 #include "generators/imgtagcfg.h"
 
-#include "document/form1.h"
+#include "document/documentframe.h"
+#include "document/documentwindow.h"
 #include "document/richtextbox1.h"
 #include "frame/folderchain.h"
 #include "frame/folderlistdelegate.h"
-#include "frame/folderview.h"
-#include "frame/mdiform1.h"
 #include "generators/imageextensions.h"
 #include "generators/imagefolder.h"
 #include "generators/imagetagmarkup.h"
@@ -57,7 +56,7 @@ QImage placeholderPicture()
 } // namespace
 
 ImgTagCfg::ImgTagCfg(QWidget *parent)
-    : GeneratorDialog(parent, QStringLiteral("画像タグ設定"))
+    : DocumentDialog(parent, QStringLiteral("画像タグ設定"))
 {
     m_dir1 = new QListWidget;
     m_dir1->setObjectName(QStringLiteral("Dir1"));
@@ -123,8 +122,8 @@ ImgTagCfg::ImgTagCfg(QWidget *parent)
 
     // The lists start where the working-folder view stands; whatever it
     // shows counts as inside at first.
-    const MDIForm1 *frame = MDIForm1::instance();
-    m_dirPath = FolderChain::normalized(frame ? frame->Toolbar3()->filePath() : QDir::currentPath());
+    const DocumentFrame *frame = DocumentFrame::instance();
+    m_dirPath = FolderChain::normalized(frame ? frame->folderFilePath() : QDir::currentPath());
     fillDir1();
     fillFile1();
     // Not the file list: focusing it would choose its first file at once.
@@ -133,7 +132,7 @@ ImgTagCfg::ImgTagCfg(QWidget *parent)
 
 QString ImgTagCfg::workDir() const
 {
-    const MDIForm1 *frame = MDIForm1::instance();
+    const DocumentFrame *frame = DocumentFrame::instance();
     return frame ? frame->WorkDir : QString();
 }
 
@@ -269,7 +268,7 @@ ImageTagSettings ImgTagCfg::settings() const
 
 void ImgTagCfg::insertTag()
 {
-    if (Form1 *form = target())
+    if (DocumentWindow *form = target())
         form->richTextBox1()->insertPieces(ImageTagMarkup::pieces(settings()));
     accept();
 }
@@ -286,5 +285,5 @@ bool ImgTagCfg::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return GeneratorDialog::eventFilter(watched, event);
+    return DocumentDialog::eventFilter(watched, event);
 }

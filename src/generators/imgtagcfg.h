@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generators/generatordialog.h"
+#include "document/documentdialog.h"
 #include "generators/imagetagsettings.h"
 
 class QCheckBox;
@@ -14,7 +14,7 @@ class QPushButton;
 // The image tag dialog: a folder list and the image files of the chosen
 // folder, a preview, and the img tag's boxes filled in from the chosen file;
 // "OK" writes the tag at the caret of the target window.
-class ImgTagCfg : public GeneratorDialog
+class ImgTagCfg : public DocumentDialog
 {
     Q_OBJECT
 

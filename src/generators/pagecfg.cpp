@@ -1,12 +1,11 @@
 #include "generators/pagecfg.h"
 
 #include "colours/colourcode.h"
-#include "document/form1.h"
+#include "document/documentwindow.h"
 #include "document/richtextbox1.h"
 #include "generators/colourchoice.h"
 #include "generators/colourschememarkup.h"
 #include "shared/dialogseam.h"
-#include "shared/dialogtarget.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -38,7 +37,7 @@ quint32 rgbValue(int red, int green, int blue)
 } // namespace
 
 PageCfg::PageCfg(QWidget *parent)
-    : QDialog(parent)
+    : DocumentDialog(parent, {})
     , m_slots(kSlots)
     , m_checks(kChecks, nullptr)
 {
@@ -46,7 +45,7 @@ PageCfg::PageCfg(QWidget *parent)
     setWindowTitle(QStringLiteral("ウェブページの配色設定"));
     setModal(true);
     buildControls();
-    m_target = DialogTarget::attach(this);
+    attach();
     SyncStyleControls();
 }
 
@@ -179,7 +178,7 @@ QFrame *PageCfg::Shape1() const
 void PageCfg::chooseColour(Slot slot)
 {
     SlotControls &controls = slotOf(slot);
-    controls.text->setText(ColourChoice::ask(m_target, controls.text->text(), controls.colour));
+    controls.text->setText(ColourChoice::ask(target(), controls.text->text(), controls.colour));
     showColour(slot);
 }
 
@@ -237,8 +236,8 @@ ColourScheme PageCfg::scheme() const
 
 void PageCfg::Command6_Click()
 {
-    if (m_target) {
-        RichTextBox1 *box = m_target->richTextBox1();
+    if (target()) {
+        RichTextBox1 *box = target()->richTextBox1();
         const std::optional<SourceEdit> edit = ColourSchemeMarkup::edit(box->Text(), scheme());
         if (!edit) {
             // Nothing is written; the dialog stays open with the user's
@@ -254,10 +253,4 @@ void PageCfg::Command6_Click()
 void PageCfg::Command7_Click()
 {
     done(QDialog::Rejected);
-}
-
-void PageCfg::done(int result)
-{
-    QDialog::done(result);
-    DialogTarget::returnFocus(m_target);
 }

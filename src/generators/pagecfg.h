@@ -2,11 +2,11 @@
 
 #include "generators/colourscheme.h"
 
-#include <QDialog>
+#include "document/documentdialog.h"
+
 #include <QPointer>
 #include <QVector>
 
-class Form1;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -17,7 +17,7 @@ class QWidget;
 // The page colour scheme dialog: six colours and the link and text styles,
 // written into the target page as a style block or as colour attributes of
 // the body tag, in one undoable step. It never reads the page's own scheme.
-class PageCfg : public QDialog
+class PageCfg : public DocumentDialog
 {
     Q_OBJECT
 
@@ -46,8 +46,6 @@ public:
     ColourScheme scheme() const;
 
 public slots:
-    // Closing, by any button or key, hands the keyboard back to the page.
-    void done(int result) override;
     void SyncStyleControls();
     void Command6_Click();
     void Command7_Click();
@@ -72,7 +70,6 @@ private:
     void showColour(Slot slot);
     void showStyle(Slot slot);
 
-    QPointer<Form1> m_target;
     QVector<SlotControls> m_slots;
     QVector<QCheckBox *> m_checks; // Check1 to Check15, at index number - 1
     QLabel *m_label4 = nullptr;

@@ -2,14 +2,13 @@
 
 #include "commands/pageskeleton.h"
 #include "document/charsetdeclaration.h"
-#include "document/form1.h"
+#include "document/documentwindow.h"
 #include "document/richtextbox1.h"
 #include "generators/charsetlist.h"
 #include "generators/doctypelist.h"
 #include "generators/languagelist.h"
 #include "generators/pagesettingsreader.h"
 #include "generators/pagesettingswriter.h"
-#include "shared/dialogtarget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,7 +34,7 @@ QComboBox *editableCombo(const QStringList &entries, const QString &objectName, 
 } // namespace
 
 SiteCfg::SiteCfg(QWidget *parent)
-    : QDialog(parent)
+    : DocumentDialog(parent, {})
 {
     setObjectName(QStringLiteral("SiteCfg"));
     setWindowTitle(QStringLiteral("ページ設定"));
@@ -113,10 +112,10 @@ void SiteCfg::setSettings(const PageSettings &s)
 
 void SiteCfg::load()
 {
-    m_target = DialogTarget::attach(this);
-    if (!m_target)
+    attach();
+    if (!target())
         return;
-    RichTextBox1 *box = m_target->richTextBox1();
+    RichTextBox1 *box = target()->richTextBox1();
     SavedCaret = box->SelStart();
     PageSettingsReader::Span lastValue;
     const QString text = box->Text();
@@ -125,20 +124,20 @@ void SiteCfg::load()
     // read in: offering another would turn a no-change apply into a change
     // of the file's encoding. A new document starts in Shift_JIS, as designed.
     if (CharsetDeclaration::values(text, text.size()).isEmpty())
-        read.charset = CharsetList::entryFor(m_target->fileFormat().encoding);
+        read.charset = CharsetList::entryFor(target()->fileFormat().encoding);
     setSettings(read);
     // The value read last stays selected in the page while the dialog is open.
     if (lastValue.start >= 0) {
         box->setSelStart(lastValue.start);
         box->setSelLength(lastValue.length);
     }
-    DialogTarget::returnFocus(m_target);
+    returnFocus(target());
 }
 
 void SiteCfg::Command1_Click()
 {
-    if (m_target) {
-        RichTextBox1 *box = m_target->richTextBox1();
+    if (target()) {
+        RichTextBox1 *box = target()->richTextBox1();
         box->applyEdits(PageSettingsWriter::write(box->Text(), settings(), PageSkeleton::pieces()));
     }
     done(QDialog::Accepted);
@@ -146,18 +145,12 @@ void SiteCfg::Command1_Click()
 
 void SiteCfg::Command2_Click()
 {
-    if (m_target)
-        m_target->richTextBox1()->setSelStart(SavedCaret);
+    if (target())
+        target()->richTextBox1()->setSelStart(SavedCaret);
     done(QDialog::Rejected);
 }
 
 void SiteCfg::reject()
 {
     Command2_Click();
-}
-
-void SiteCfg::done(int result)
-{
-    QDialog::done(result);
-    DialogTarget::returnFocus(m_target);
 }

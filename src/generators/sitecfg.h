@@ -2,10 +2,10 @@
 
 #include "generators/pagesettings.h"
 
-#include <QDialog>
+#include "document/documentdialog.h"
+
 #include <QPointer>
 
-class Form1;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -15,7 +15,7 @@ class QPushButton;
 // document into its controls when it loads, and writes them back as one
 // undoable step on "設定反映". Cancel leaves the page and the caret as they
 // were.
-class SiteCfg : public QDialog
+class SiteCfg : public DocumentDialog
 {
     Q_OBJECT
 
@@ -39,8 +39,6 @@ public:
     void setSettings(const PageSettings &settings);
 
 public slots:
-    // Closing, by any button or key, hands the keyboard back to the page.
-    void done(int result) override;
     void Command1_Click();
     void Command2_Click();
     // Escape and the window's close button cancel as Command2 does.
@@ -50,7 +48,6 @@ private:
     void buildControls();
     void load();
 
-    QPointer<Form1> m_target;
     QComboBox *m_combo1 = nullptr;
     QComboBox *m_combo2 = nullptr;
     QComboBox *m_combo3 = nullptr;

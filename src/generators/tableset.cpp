@@ -1,6 +1,6 @@
 #include "generators/tableset.h"
 
-#include "document/form1.h"
+#include "document/documentwindow.h"
 #include "document/richtextbox1.h"
 #include "generators/colourchoice.h"
 #include "generators/tablemarkup.h"
@@ -39,7 +39,7 @@ QLineEdit *countBox(const QString &name)
 } // namespace
 
 TableSet::TableSet(QWidget *parent)
-    : GeneratorDialog(parent, QStringLiteral("テーブルタグ設定"))
+    : DocumentDialog(parent, QStringLiteral("テーブルタグ設定"))
 {
     m_text1 = countBox(QStringLiteral("Text1"));
     m_text2 = countBox(QStringLiteral("Text2"));
@@ -143,7 +143,7 @@ void TableSet::insertTable()
         m_text2->setFocus();
         return;
     }
-    if (Form1 *form = target())
+    if (DocumentWindow *form = target())
         form->richTextBox1()->insertPieces(*table);
     accept();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generators/generatordialog.h"
+#include "document/documentdialog.h"
 #include "generators/tablesettings.h"
 
 #include <array>
@@ -11,7 +11,7 @@ class QPushButton;
 
 // The table dialog: counts of columns and rows, the border, four colours;
 // "OK" writes the table's skeleton at the caret of the target window.
-class TableSet : public GeneratorDialog
+class TableSet : public DocumentDialog
 {
     Q_OBJECT
 

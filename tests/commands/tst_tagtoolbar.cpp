@@ -2,7 +2,7 @@
 
 #include "commands/tagtoolbar.h"
 #include "commands/tagtoolbarlayout.h"
-#include "frame/tvofuncs.h"
+#include "document/tvofuncs.h"
 #include "shared/toolbaricons.h"
 
 #include <QAccessible>

@@ -5,7 +5,7 @@
 #include "frame/standardtoolbar.h"
 #include "frame/tabbar.h"
 #include "frame/tabbutton.h"
-#include "frame/tvofuncs.h"
+#include "document/tvofuncs.h"
 #include "shared/formregistry.h"
 #include "shared/twips.h"
 

@@ -1,9 +1,8 @@
-#include "document/documentmenus.h"
+#include "document/form1.h"
 
 #include "commands/editmenu.h"
-#include "document/form1.h"
+#include "document/documentframe.h"
 #include "document/richtextbox1.h"
-#include "frame/mdiform1.h"
 #include "shared/dialogseam.h"
 #include "shared/menuitem.h"
 #include "shared/module1.h"
@@ -12,31 +11,34 @@
 #include <QMenu>
 #include <QPrinter>
 
-DocumentMenus::Built DocumentMenus::build(Form1 *form, MDIForm1 *frame)
+void Form1::buildMenus()
 {
-    Built built;
+    Form1 *form = this;
+    DocumentFrame *frame = m_frame;
+    // The frame outlives its windows, and so their menus.
+    auto run = [frame](void (DocumentFrame::*command)()) { return [frame, command] { (frame->*command)(); }; };
     QMenu *file = MenuItem::addMenu(form, "IDM_FILE", QStringLiteral("ファイル(&F)"));
     QObject::connect(MenuItem::add(file, "IDM_NEWHTML", QStringLiteral("新規HTML文書作成(&N)"), QKeySequence(QStringLiteral("Ctrl+N"))),
-            &QAction::triggered, frame, &MDIForm1::IDM_NEWHTML);
-    QObject::connect(MenuItem::add(file, "IDM_NEWCSS", QStringLiteral("新規スタイルシート作成")), &QAction::triggered, frame,
-            &MDIForm1::IDM_NEWCSS);
-    QObject::connect(MenuItem::add(file, "IDM_NEWJS", QStringLiteral("新規JavaScript作成")), &QAction::triggered, frame,
-            &MDIForm1::IDM_NEWJS);
+            &QAction::triggered, form, run(&DocumentFrame::IDM_NEWHTML));
+    QObject::connect(MenuItem::add(file, "IDM_NEWCSS", QStringLiteral("新規スタイルシート作成")), &QAction::triggered, form,
+            run(&DocumentFrame::IDM_NEWCSS));
+    QObject::connect(MenuItem::add(file, "IDM_NEWJS", QStringLiteral("新規JavaScript作成")), &QAction::triggered, form,
+            run(&DocumentFrame::IDM_NEWJS));
     file->addSeparator();
     QObject::connect(MenuItem::add(file, "IDM_FILEOPEN", QStringLiteral("ファイルを開く(&O)..."), QKeySequence(QStringLiteral("Ctrl+O"))),
-            &QAction::triggered, frame, &MDIForm1::IDM_FILEOPEN);
+            &QAction::triggered, form, run(&DocumentFrame::IDM_FILEOPEN));
     file->addSeparator();
     QObject::connect(MenuItem::add(file, "IDM_SAVE", QStringLiteral("上書き保存(&S)"), QKeySequence(QStringLiteral("Ctrl+S"))),
             &QAction::triggered, form, &Form1::IDM_SAVE);
     QObject::connect(MenuItem::add(file, "IDM_SAVEAS", QStringLiteral("名前を付けて保存(&A)...")), &QAction::triggered, form,
             &Form1::IDM_SAVEAS);
-    QObject::connect(MenuItem::add(file, "IDM_ALLSAVE", QStringLiteral("全て保存")), &QAction::triggered, frame,
-            &MDIForm1::IDM_ALLSAVE);
+    QObject::connect(MenuItem::add(file, "IDM_ALLSAVE", QStringLiteral("全て保存")), &QAction::triggered, form,
+            run(&DocumentFrame::IDM_ALLSAVE));
     file->addSeparator();
     QObject::connect(MenuItem::add(file, "IDM_FILECLOSE", QStringLiteral("閉じる(&C)")), &QAction::triggered, form,
             &Form1::IDM_FILECLOSE);
-    QObject::connect(MenuItem::add(file, "IDM_ALLCLOSE", QStringLiteral("全て閉じる(&D)")), &QAction::triggered, frame,
-            &MDIForm1::IDM_ALLCLOSE);
+    QObject::connect(MenuItem::add(file, "IDM_ALLCLOSE", QStringLiteral("全て閉じる(&D)")), &QAction::triggered, form,
+            run(&DocumentFrame::IDM_ALLCLOSE));
     file->addSeparator();
     QObject::connect(MenuItem::add(file, "IDM_PRINT", QStringLiteral("印刷(&P)..."), QKeySequence(QStringLiteral("Ctrl+P"))),
             &QAction::triggered, form, [form] {
@@ -45,20 +47,20 @@ DocumentMenus::Built DocumentMenus::build(Form1 *form, MDIForm1 *frame)
             });
     file->addSeparator();
     QObject::connect(MenuItem::add(file, "IDM_EXIT", QStringLiteral("終了(&X)"), QKeySequence(QStringLiteral("Ctrl+Q"))),
-            &QAction::triggered, frame, &MDIForm1::IDM_EXIT);
+            &QAction::triggered, form, run(&DocumentFrame::IDM_EXIT));
 
     QMenu *edit = MenuItem::addMenu(form, "IDM_EDIT", QStringLiteral("編集(&E)"));
-    built.editMenu = new EditMenu(form, edit);
+    m_editMenu = new EditMenu(form, edit);
 
     QMenu *view = MenuItem::addMenu(form, "IDM_VIEW", QStringLiteral("表示(&V)"));
     QAction *project = MenuItem::add(view, "IDM_VIEW_PROJECT", QStringLiteral("作業フォルダビュー(&D)"));
     project->setCheckable(true);
     project->setChecked(true);
-    QObject::connect(project, &QAction::triggered, frame, &MDIForm1::toggleFolderView);
+    QObject::connect(project, &QAction::triggered, form, run(&DocumentFrame::toggleFolderView));
     QAction *advice = MenuItem::add(view, "IDM_VIEW_TAGTOOL", QStringLiteral("アドバイスバー(&T)"));
     advice->setCheckable(true);
     advice->setChecked(true);
-    QObject::connect(advice, &QAction::triggered, frame, &MDIForm1::toggleAdviceBar);
+    QObject::connect(advice, &QAction::triggered, form, run(&DocumentFrame::toggleAdviceBar));
     QAction *live = MenuItem::add(view, "IDM_LIVEPREVIEW", QStringLiteral("ライブプレビュー(&L)"),
                                   QKeySequence(QStringLiteral("Ctrl+F5")));
     live->setCheckable(true);
@@ -112,9 +114,9 @@ DocumentMenus::Built DocumentMenus::build(Form1 *form, MDIForm1 *frame)
             &QAction::triggered, form, &Form1::IDM_LINK_CHK);
     QObject::connect(MenuItem::add(tool, "IDM_SITE_LINK_CHK", QStringLiteral("サイト全体のリンク切れチェック(&W)"),
                                    QKeySequence(Qt::SHIFT | Qt::Key_F6)),
-                     &QAction::triggered, frame, &MDIForm1::IDM_SITE_LINK_CHK);
+                     &QAction::triggered, form, run(&DocumentFrame::IDM_SITE_LINK_CHK));
     QObject::connect(MenuItem::add(tool, "IDM_CHK_GRAM", QStringLiteral("簡易文法チェック(&H)"), QKeySequence(Qt::Key_F7)),
-            &QAction::triggered, frame, &MDIForm1::ErrChk_Click);
+            &QAction::triggered, form, run(&DocumentFrame::ErrChk_Click));
     QObject::connect(MenuItem::add(tool, "IDM_MAKE_GRADATION", QStringLiteral("グラデーション作成"), QKeySequence(Qt::Key_F8)),
             &QAction::triggered, form, &Form1::IDM_MAKE_GRADATION);
     tool->addSeparator();
@@ -125,11 +127,10 @@ DocumentMenus::Built DocumentMenus::build(Form1 *form, MDIForm1 *frame)
     frame->fillWindowMenu(window);
 
     QMenu *help = MenuItem::addMenu(form, "IDM_HELP", QStringLiteral("ヘルプ"));
-    QObject::connect(MenuItem::add(help, "IDM_ABOUT", QStringLiteral("バージョン情報(&A)...")), &QAction::triggered, frame,
-            &MDIForm1::IDM_ABOUT);
-    QObject::connect(MenuItem::add(help, "IDM_HELP_MAIN", QStringLiteral("ヘルプ目次")), &QAction::triggered, frame,
-            &MDIForm1::IDM_HELP_MAIN);
+    QObject::connect(MenuItem::add(help, "IDM_ABOUT", QStringLiteral("バージョン情報(&A)...")), &QAction::triggered, form,
+            run(&DocumentFrame::IDM_ABOUT));
+    QObject::connect(MenuItem::add(help, "IDM_HELP_MAIN", QStringLiteral("ヘルプ目次")), &QAction::triggered, form,
+            run(&DocumentFrame::IDM_HELP_MAIN));
 
-    built.menus = {file, edit, view, add, search, tool, window, help};
-    return built;
+    m_menus = {file, edit, view, add, search, tool, window, help};
 }

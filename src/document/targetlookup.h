@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class Form1;
+class DocumentWindow;
 
 // How a dialog finds the document window it works on: the first loaded form,
 // in load order, whose caption begins with the key that window left behind.
@@ -10,9 +10,9 @@ class TargetLookup
 {
 public:
     // The document window named by key ("[n]"), or nullptr when none is open.
-    static Form1 *documentByKey(const QString &key);
+    static DocumentWindow *documentByKey(const QString &key);
     // The window named by TargetKey: what a dialog looks up when it loads.
-    static Form1 *fromTargetKey();
+    static DocumentWindow *fromTargetKey();
     // TargetForm, when it designates a document window.
-    static Form1 *targetForm();
+    static DocumentWindow *targetForm();
 };

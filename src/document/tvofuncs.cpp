@@ -1,14 +1,14 @@
-#include "frame/tvofuncs.h"
+#include "document/tvofuncs.h"
 
-#include "document/form1.h"
-#include "frame/mdiform1.h"
+#include "document/documentframe.h"
+#include "document/documentwindow.h"
 #include "shared/module1.h"
 
 #include <QAction>
 
 void tvoFuncs::ToggleEditCommands()
 {
-    MDIForm1 *frame = MDIForm1::instance();
+    DocumentFrame *frame = DocumentFrame::instance();
     if (!frame)
         return;
     QAction *open = frame->toolbarButton(5);
@@ -20,7 +20,7 @@ void tvoFuncs::ToggleEditCommands()
                                         "IDM_ALLCLOSE", "IDM_PRINT",    "IDM_EDIT",          "IDM_VIEW",
                                         "IDM_ADD",      "IDM_SEARCH",   "IDM_LINK_CHK",      "IDM_CHK_GRAM",
                                         "IDM_MAKE_GRADATION", "IDM_CREATE_BACKUP", "IDM_WINDOW", "IDM_HELP"};
-    if (auto *target = qobject_cast<Form1 *>(Module1::TargetForm.data()))
+    if (auto *target = qobject_cast<DocumentWindow *>(Module1::TargetForm.data()))
         for (const char *name : items)
             if (QAction *action = target->menuItem(QString::fromLatin1(name)))
                 action->setEnabled(enable);
