@@ -1,10 +1,12 @@
 #include "document/previewview.h"
 
+#include "document/previewframehandler.h"
 #include "document/previewrequestfilter.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QUrl>
+#include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <QWidget>
@@ -27,9 +29,11 @@ void PreviewView::createView()
     m_view->setObjectName(QStringLiteral("WebBrowser1"));
     m_view->hide();
     // Pages link their images and style sheets by file: allowed, as on the
-    // site. Their scripts' reads of files are not.
+    // site (without it the engine loads none of them). Their scripts' reads
+    // of files are not: the filter stops them.
     m_view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     m_view->page()->setUrlRequestInterceptor(new PreviewRequestFilter(m_view));
+    PreviewFrameHandler::installOn(m_view->page()->profile());
     connect(m_view, &QWebEngineView::loadFinished, this, &PreviewView::loadFinished);
     // The browser's inner widgets come and go with its pages: watch the keys
     // at the application and keep those meant for the browser.

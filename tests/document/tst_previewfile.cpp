@@ -1,4 +1,5 @@
 #include "document/previewfile.h"
+#include "document/previewframeurl.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,6 +70,8 @@ private slots:
     void goesWithItsOwner();
     void baseLeadsRelativeLinksHome_data();
     void baseLeadsRelativeLinksHome();
+    void frameAddressNamesOnlyPlainLocalFiles_data();
+    void frameAddressNamesOnlyPlainLocalFiles();
 };
 
 void TestPreviewFile::writesBesideTheDocumentLikeASave_data()
@@ -271,6 +274,28 @@ void TestPreviewFile::goesWithItsOwner()
         QVERIFY(QFile::exists(path));
     }
     QVERIFY(!QFile::exists(path));
+}
+
+void TestPreviewFile::frameAddressNamesOnlyPlainLocalFiles_data()
+{
+    QTest::addColumn<QUrl>("url");
+    QTest::addColumn<QString>("path");
+    const QString path = QStringLiteral("/site/") + Nihongo + QStringLiteral(" 1/p.html");
+    QTest::newRow("a fresh address keeps the path") << PreviewFrameUrl::fresh(path) << path;
+    const QString frame = QStringLiteral("tovalo-frame://h/site/");
+    QTest::newRow("encoded dots resolved") << QUrl(frame + QStringLiteral("css/%2e%2E/p.html"))
+                                           << QStringLiteral("/site/p.html");
+    QTest::newRow("encoded slash refused") << QUrl(frame + QStringLiteral("%2F..%2fetc/p")) << QString();
+    QTest::newRow("encoded NUL refused") << QUrl(frame + QStringLiteral("p.html%00.css")) << QString();
+    QTest::newRow("file: on another machine refused") << QUrl(QStringLiteral("file://server/p.html")) << QString();
+}
+
+void TestPreviewFile::frameAddressNamesOnlyPlainLocalFiles()
+{
+    QFETCH(QUrl, url);
+    QFETCH(QString, path);
+    QCOMPARE(PreviewFrameUrl::localPath(url), path);
+    QVERIFY(PreviewFrameUrl::fresh(path).host() != PreviewFrameUrl::fresh(path).host());
 }
 
 QTEST_MAIN(TestPreviewFile)
