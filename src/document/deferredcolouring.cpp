@@ -14,6 +14,13 @@
 
 namespace {
 
+// Lets go of a vector's memory too: assigning {} would only empty it.
+template <class T>
+void release(std::vector<T> &vector)
+{
+    std::vector<T>().swap(vector);
+}
+
 // The document's flag that records edits for undo. Colours are written with
 // the recording paused rather than with undo switched off: switching it off
 // throws away the user's whole undo and redo history. Reached through an
@@ -130,7 +137,7 @@ void DeferredColouring::addRun(const ColourRun &run)
         if (qsizetype(m_filling.size()) == ChunkRuns) {
             m_chunkStarts.push_back(m_filling.front().start);
             m_chunks.push_back(std::move(m_filling));
-            m_filling = {};
+            release(m_filling);
         }
         start += length;
         left -= length;
@@ -142,9 +149,9 @@ void DeferredColouring::endRuns()
     if (!m_filling.empty()) {
         m_chunkStarts.push_back(m_filling.front().start);
         m_chunks.push_back(std::move(m_filling));
-        m_filling = {};
+        release(m_filling);
     }
-    m_separators = {};
+    release(m_separators);
     m_passed = 0;
     m_done.assign(m_chunks.size(), false);
     m_chunksLeft = qsizetype(m_chunks.size());
@@ -152,15 +159,15 @@ void DeferredColouring::endRuns()
 
 void DeferredColouring::clear()
 {
-    m_chunks = {};
-    m_chunkStarts = {};
-    m_tails = {};
-    m_done = {};
+    release(m_chunks);
+    release(m_chunkStarts);
+    release(m_tails);
+    release(m_done);
     m_chunksLeft = 0;
     m_next = 0;
-    m_separators = {};
+    release(m_separators);
     m_passed = 0;
-    m_filling = {};
+    release(m_filling);
 }
 
 void DeferredColouring::applyChunk(QTextDocument *document, qsizetype chunk)
@@ -175,7 +182,7 @@ void DeferredColouring::applyChunk(QTextDocument *document, qsizetype chunk)
         if (tail.chunk == chunk)
             runs.push_back(tail.run);
     writeRuns(document, runs.cbegin(), runs.cend());
-    m_chunks[size_t(chunk)] = {};
+    release(m_chunks[size_t(chunk)]);
     m_done[size_t(chunk)] = true;
     if (--m_chunksLeft == 0)
         clear();
@@ -257,7 +264,7 @@ bool DeferredColouring::applyRestInOneWalk(QTextDocument *document)
     auto nextRun = [&]() -> bool {
         for (; chunk < m_chunks.size(); ++chunk, index = 0) {
             if (m_done[chunk] || index >= m_chunks[chunk].size()) {
-                m_chunks[chunk] = {};
+                release(m_chunks[chunk]);
                 continue;
             }
             run = unpacked(m_chunks[chunk][index++]);
