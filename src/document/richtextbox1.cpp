@@ -561,6 +561,11 @@ void RichTextBox1::setFormattedContent(RestorePoint::Snapshot content)
     ContentSwap::show(this, restored);
     fill(content.text);
     content.text = QString();
+    // Shown once more, now whole, so that the view lays out each of its
+    // blocks as it does for a page that undo or redo brings back: stepping
+    // across the restore then moves those layouts from page to page instead
+    // of adding a page's worth.
+    ContentSwap::show(this, restored);
     applyScannedColourRuns(content.colours);
     if (!content.linkMarks.isEmpty()) {
         m_linkMarks = new LinkMarks(restored);

@@ -193,7 +193,8 @@ private:
     mutable QString m_textCache;
     mutable bool m_textValid = false;
     PageColouring *m_colouring;
-    // Set while the content is filled or shown otherwise, which is no change of it.
+    // Set while the document changes in ways that are no change of the
+    // content: filled by the program, or an indent shown.
     bool m_formatting = false;
     // A typing colour was set at the caret since it last moved.
     bool m_typingColourSet = false;
