@@ -7,6 +7,7 @@
 #include <memory>
 
 class LinkMarks;
+class QPlainTextEdit;
 class QTextDocument;
 
 // The other page of a restore, set aside whole: its document with its own
@@ -26,13 +27,20 @@ public:
     ContentSwap(const ContentSwap &) = delete;
     ContentSwap &operator=(const ContentSwap &) = delete;
 
+    // Sets aside the page that `view` shows, with the soft breaks and link
+    // marks that go with it; the view's owner then holds none of them.
+    static std::unique_ptr<ContentSwap> setAside(QPlainTextEdit *view, SoftBreaks &softBreaks,
+                                                 LinkMarks *&linkMarks, Step step);
+    // Shows this page in `view` again, its soft breaks and marks handed
+    // back, and sets aside the page shown there, for the opposite step.
+    std::unique_ptr<ContentSwap> showIn(QPlainTextEdit *view, SoftBreaks &softBreaks, LinkMarks *&linkMarks);
+    // Shows `shown` in `view`. The view lays out every block of a document
+    // it is given, and a page set aside would keep those layouts for
+    // nothing: it gets a fresh layout (which drops them) while a blank stands
+    // in the view, so that two pages are never laid out at once.
+    static void show(QPlainTextEdit *view, QTextDocument *shown);
+
     Step step() const { return m_step; }
-    QTextDocument *document() const { return m_document.get(); }
-    // Hands the document on; the swap then holds nothing.
-    QTextDocument *release() { return m_document.release(); }
-    SoftBreaks &softBreaks() { return m_softBreaks; }
-    LinkMarks *linkMarks() const { return m_linkMarks; }
-    const QTextCursor &caret() const { return m_caret; }
 
 private:
     std::unique_ptr<QTextDocument> m_document;

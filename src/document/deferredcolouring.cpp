@@ -14,6 +14,13 @@
 
 namespace {
 
+// Lets go of a vector's memory too: assigning {} would only empty it.
+template <class T>
+void release(std::vector<T> &vector)
+{
+    std::vector<T>().swap(vector);
+}
+
 // The document's flag that records edits for undo. Colours are written with
 // the recording paused rather than with undo switched off: switching it off
 // throws away the user's whole undo and redo history. Reached through an
@@ -96,52 +103,71 @@ ColourRun DeferredColouring::unpacked(PackedRun run)
 
 void DeferredColouring::setRuns(const ColourRuns &runs, const std::vector<int> &separators)
 {
+    beginRuns(separators);
+    for (const ColourRun &run : runs)
+        addRun(run);
+    endRuns();
+}
+
+void DeferredColouring::beginRuns(std::vector<int> separators)
+{
     clear();
+    m_separators = std::move(separators);
+}
+
+void DeferredColouring::addRun(const ColourRun &run)
+{
     // Separator i sits in front of the character at separator - i; a run
     // reaches over every separator before its end.
-    size_t passed = 0;
-    auto withThem = [&](qsizetype at) {
-        while (passed < separators.size() && qsizetype(separators[passed]) - qsizetype(passed) <= at)
-            ++passed;
-        return at + qsizetype(passed);
+    auto withThem = [this](qsizetype at) {
+        while (m_passed < m_separators.size() && qsizetype(m_separators[m_passed]) - qsizetype(m_passed) <= at)
+            ++m_passed;
+        return at + qsizetype(m_passed);
     };
-    std::vector<PackedRun> chunk;
-    auto close = [this, &chunk] {
-        m_chunkStarts.push_back(chunk.front().start);
-        m_chunks.push_back(std::move(chunk));
-        chunk = {};
-    };
-    for (const ColourRun &run : runs) {
-        const qsizetype runStart = withThem(run.start);
-        const qsizetype runLength = withThem(run.start + run.length) - runStart;
-        // The uncoloured text keeps the document's own colour: nothing to write.
-        if (run.colour == SyntaxColor::Default || runLength <= 0)
-            continue;
-        for (qsizetype start = runStart, left = runLength; left > 0;) {
-            const qsizetype length = qMin<qsizetype>(left, MaxLength);
-            if (chunk.empty())
-                chunk.reserve(size_t(ChunkRuns));
-            chunk.push_back(packed(start, length, run.colour));
-            if (qsizetype(chunk.size()) == ChunkRuns)
-                close();
-            start += length;
-            left -= length;
+    const qsizetype runStart = withThem(run.start);
+    const qsizetype runLength = withThem(run.start + run.length) - runStart;
+    // The uncoloured text keeps the document's own colour: nothing to write.
+    if (run.colour == SyntaxColor::Default || runLength <= 0)
+        return;
+    for (qsizetype start = runStart, left = runLength; left > 0;) {
+        const qsizetype length = qMin<qsizetype>(left, MaxLength);
+        if (m_filling.empty())
+            m_filling.reserve(size_t(ChunkRuns));
+        m_filling.push_back(packed(start, length, run.colour));
+        if (qsizetype(m_filling.size()) == ChunkRuns) {
+            m_chunkStarts.push_back(m_filling.front().start);
+            m_chunks.push_back(std::move(m_filling));
+            release(m_filling);
         }
+        start += length;
+        left -= length;
     }
-    if (!chunk.empty())
-        close();
+}
+
+void DeferredColouring::endRuns()
+{
+    if (!m_filling.empty()) {
+        m_chunkStarts.push_back(m_filling.front().start);
+        m_chunks.push_back(std::move(m_filling));
+        release(m_filling);
+    }
+    release(m_separators);
+    m_passed = 0;
     m_done.assign(m_chunks.size(), false);
     m_chunksLeft = qsizetype(m_chunks.size());
 }
 
 void DeferredColouring::clear()
 {
-    m_chunks = {};
-    m_chunkStarts = {};
-    m_tails = {};
-    m_done = {};
+    release(m_chunks);
+    release(m_chunkStarts);
+    release(m_tails);
+    release(m_done);
     m_chunksLeft = 0;
     m_next = 0;
+    release(m_separators);
+    m_passed = 0;
+    release(m_filling);
 }
 
 void DeferredColouring::applyChunk(QTextDocument *document, qsizetype chunk)
@@ -156,7 +182,7 @@ void DeferredColouring::applyChunk(QTextDocument *document, qsizetype chunk)
         if (tail.chunk == chunk)
             runs.push_back(tail.run);
     writeRuns(document, runs.cbegin(), runs.cend());
-    m_chunks[size_t(chunk)] = {};
+    release(m_chunks[size_t(chunk)]);
     m_done[size_t(chunk)] = true;
     if (--m_chunksLeft == 0)
         clear();
@@ -188,8 +214,117 @@ bool DeferredColouring::applyNextChunk(QTextDocument *document)
 
 void DeferredColouring::applyRest(QTextDocument *document)
 {
+    if (applyRestInOneWalk(document))
+        return;
     while (applyNextChunk(document)) {
     }
+}
+
+bool DeferredColouring::applyRestInOneWalk(QTextDocument *document)
+{
+    // Written run by run, each colour splits the document's pieces twice and
+    // finds its place from the top, most of a second for a large page. A walk
+    // over the pieces in order builds them afresh, already split, at a
+    // fraction of that. Only plain colours over runs still in order qualify:
+    // marks merge with the colour, and an edit's tails come out of order.
+    // For a few chunks the whole walk would cost more than it saves.
+    constexpr qsizetype WorthAWalk = 4;
+    if (m_chunksLeft < WorthAWalk || !m_tails.empty() || StandInCharacters::mayHoldMarks(document))
+        return false;
+    QTextDocumentPrivate *priv = QTextDocumentPrivate::get(document);
+    if (priv->isInEditBlock())
+        return false;
+    int formatOf[6] = {};
+    for (int i = 1; i < 6; ++i) {
+        QTextCharFormat format;
+        format.setForeground(SyntaxPalette::toQColor(SyntaxColor(i)));
+        formatOf[i] = priv->formatCollection()->indexForFormat(format);
+    }
+    struct Piece {
+        int stringPosition;
+        int size;
+        int format;
+    };
+    std::vector<Piece> pieces;
+    pieces.reserve(size_t(priv->fragmentMap().numNodes()));
+    for (auto it = priv->begin(); it != priv->end(); ++it)
+        pieces.push_back({it->stringPosition, it.size(), it->format});
+    const QString text = priv->buffer();
+    // A block's separator always stays a piece of its own.
+    auto separatorAt = [&text](int at) {
+        const QChar c = text.at(at);
+        return c == QChar::ParagraphSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1);
+    };
+
+    // The waiting runs in order, each chunk let go of once passed.
+    const qsizetype end = document->characterCount() - 1;
+    size_t chunk = 0;
+    size_t index = 0;
+    ColourRun run;
+    auto nextRun = [&]() -> bool {
+        for (; chunk < m_chunks.size(); ++chunk, index = 0) {
+            if (m_done[chunk] || index >= m_chunks[chunk].size()) {
+                release(m_chunks[chunk]);
+                continue;
+            }
+            run = unpacked(m_chunks[chunk][index++]);
+            run.length = qMin(run.start + run.length, end) - run.start;
+            return true;
+        }
+        return false;
+    };
+    bool haveRun = nextRun();
+    const qsizetype changedFrom = haveRun ? run.start : 0;
+    qsizetype changedTo = changedFrom;
+
+    QTextDocumentPrivate::FragmentMap &map = priv->fragmentMap();
+    map.clear();
+    int written = 0;
+    Piece held{0, 0, -1};
+    auto flush = [&] {
+        if (held.size == 0)
+            return;
+        QTextFragmentData *fragment = map.fragment(map.insert_single(written, uint(held.size)));
+        fragment->stringPosition = held.stringPosition;
+        fragment->format = held.format;
+        written += held.size;
+    };
+    auto add = [&](int stringPosition, int size, int format) {
+        if (held.size > 0 && held.format == format && held.stringPosition + held.size == stringPosition
+            && !separatorAt(held.stringPosition) && !separatorAt(stringPosition)) {
+            held.size += size;
+            return;
+        }
+        flush();
+        held = {stringPosition, size, format};
+    };
+    int position = 0;
+    for (const Piece &piece : pieces) {
+        for (int offset = 0; offset < piece.size;) {
+            const qsizetype at = position + offset;
+            while (haveRun && run.start + run.length <= at)
+                haveRun = nextRun();
+            const bool inRun = haveRun && run.start <= at && run.colour != SyntaxColor::Default;
+            qsizetype length = piece.size - offset;
+            if (inRun)
+                length = qMin(length, run.start + run.length - at);
+            else if (haveRun && run.start > at)
+                length = qMin(length, run.start - at);
+            add(piece.stringPosition + offset, int(length), inRun ? formatOf[int(run.colour)] : piece.format);
+            if (inRun)
+                changedTo = at + length;
+            offset += int(length);
+        }
+        position += piece.size;
+    }
+    flush();
+    clear();
+
+    // The layout and everyone listening hear of it as of any change of format.
+    priv->beginEditBlock();
+    priv->documentChange(int(changedFrom), int(changedTo - changedFrom));
+    priv->endEditBlock();
+    return true;
 }
 
 ColourRun DeferredColouring::shiftRun(ColourRun &run, qsizetype position, qsizetype removed, qsizetype added)

@@ -33,6 +33,10 @@ public:
     // The runs, in positions of the text without the soft breaks at
     // `separators` (ascending positions with them) when there are any.
     void setRuns(const ColourRuns &runs, const std::vector<int> &separators = {});
+    // The same runs one by one, in order, between beginRuns() and endRuns().
+    void beginRuns(std::vector<int> separators = {});
+    void addRun(const ColourRun &run);
+    void endRuns();
     void clear();
     bool pending() const { return m_chunksLeft > 0; }
 
@@ -51,6 +55,9 @@ private:
     // edit.
     static ColourRun shiftRun(ColourRun &run, qsizetype position, qsizetype removed, qsizetype added);
     void applyChunk(QTextDocument *document, qsizetype chunk);
+    // Writes every waiting run in one walk over the document's pieces, where
+    // nothing stands in the way; false when it wrote nothing.
+    bool applyRestInOneWalk(QTextDocument *document);
 
     struct Tail {
         qsizetype chunk; // written with this chunk
@@ -75,4 +82,9 @@ private:
     std::vector<bool> m_done;
     qsizetype m_chunksLeft = 0;
     qsizetype m_next = 0;
+    // While runs are added: the soft breaks, how many lie behind, and the
+    // chunk being filled.
+    std::vector<int> m_separators;
+    size_t m_passed = 0;
+    std::vector<PackedRun> m_filling;
 };

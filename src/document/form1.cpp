@@ -24,7 +24,6 @@
 #include "document/slicedtextcopy.h"
 #include "document/richtextbox1.h"
 #include "editing/attributecompletion.h"
-#include "editing/colorscanner.h"
 #include "editing/tagcompletion.h"
 #include "editing/tagvocabulary.h"
 #include "frame/documentcaption.h"
@@ -255,9 +254,7 @@ void Form1::loadText(const QString &text, const TextFileFormat &format, const Fi
 
 void Form1::ColorSet()
 {
-    // The copy of the text the scanner reads goes before the colours are written.
-    const ColourRuns runs = ColorScanner::scan(m_richTextBox1->scanText());
-    m_richTextBox1->applyScannedColourRuns(runs);
+    m_richTextBox1->colourScanned();
 }
 
 void Form1::onChange()

@@ -5,10 +5,10 @@
 #include "document/indentinglayout.h"
 #include "document/keyqueue.h"
 #include "document/linebreaks.h"
-#include "document/linecuts.h"
 #include "document/piecebalancer.h"
 #include "document/standincharacters.h"
 #include "document/linkmarks.h"
+#include "document/pageload.h"
 
 #include "shared/droppedfiles.h"
 #include "shared/syntaxpalette.h"
@@ -16,9 +16,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QPlainTextDocumentLayout>
 #include <QPrinter>
-#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -26,14 +24,12 @@
 
 RichTextBox1::RichTextBox1(QWidget *parent)
     : QPlainTextEdit(parent)
+    , m_colouring(new PageColouring(this))
 {
     setObjectName(QStringLiteral("RichTextBox1"));
     setAcceptDrops(true);
     setDocument(makeDocument());
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] { m_typingColourSet = false; });
-    m_idleColouring.setSingleShot(true);
-    m_idleColouring.setInterval(0);
-    connect(&m_idleColouring, &QTimer::timeout, this, &RichTextBox1::colourIdleChunk);
 }
 
 RichTextBox1::~RichTextBox1() = default;
@@ -47,7 +43,7 @@ QTextDocument *RichTextBox1::makeDocument()
     // already finds the soft breaks in step with the text.
     connect(doc, &QTextDocument::contentsChange, this, &RichTextBox1::onContentsChange);
     connect(doc, &QTextDocument::contentsChanged, this, [this] {
-        if (m_formatting || m_rebalancing)
+        if (m_formatting || m_rebalancing || m_colouring->writing())
             return;
         m_textValid = false;
         emit Change();
@@ -67,8 +63,7 @@ QString RichTextBox1::Text() const
 
 void RichTextBox1::setText(const QString &text)
 {
-    m_idleColouring.stop();
-    m_colouring.clear();
+    m_colouring->clear();
     // Straight into the document: the widget's own setPlainText() costs about
     // a tenth more on a large page for bookkeeping done here by hand.
     if (m_linkMarks)
@@ -83,10 +78,8 @@ void RichTextBox1::setText(const QString &text)
 
 void RichTextBox1::fill(const QString &qtText)
 {
-    // Lines too long to lay out quickly as one block go in as pieces.
-    const std::vector<qsizetype> cuts = LineCuts::cutsOfLines(qtText);
     m_formatting = true;
-    std::vector<int> continuations = StandInCharacters::setContent(document(), qtText, cuts);
+    std::vector<int> continuations = PageLoad::fill(this, qtText);
     m_formatting = false;
     m_softBreaks.reset(std::move(continuations), document()->blockCount());
     m_textValid = false;
@@ -409,27 +402,7 @@ void RichTextBox1::applyEdits(const SourceEdits &edits)
 
 void RichTextBox1::applyColourRuns(const ColourRuns &runs)
 {
-    applyColourRuns(runs, {});
-}
-
-void RichTextBox1::applyColourRuns(const ColourRuns &runs, const std::vector<int> &separators)
-{
-    m_idleColouring.stop();
-    m_colouring.clear();
-    m_formatting = true;
-    if (runs.size() <= 2 * DeferredColouring::ChunkRuns) {
-        DeferredColouring::applyAll(document(), separators.empty() ? runs : SoftBreaks::withSeparators(runs, separators));
-    } else {
-        // Moved past the soft breaks as they are packed: no second copy of a
-        // large page's runs.
-        m_colouring.setRuns(runs, separators);
-        const int first = firstVisibleBlock().position();
-        const int last = cursorForPosition(viewport()->rect().bottomRight()).position();
-        m_colouring.applyRange(document(), first, qsizetype(last) + 4096);
-    }
-    m_formatting = false;
-    if (m_colouring.pending())
-        m_idleColouring.start();
+    m_colouring->apply(runs, {});
 }
 
 QString RichTextBox1::scanText() const
@@ -442,11 +415,12 @@ QString RichTextBox1::scanText() const
 
 void RichTextBox1::applyScannedColourRuns(const ColourRuns &runs)
 {
-    if (m_softBreaks.isEmpty()) {
-        applyColourRuns(runs);
-        return;
-    }
-    applyColourRuns(runs, softSeparators(0, INT_MAX));
+    m_colouring->apply(runs, softSeparators(0, INT_MAX));
+}
+
+void RichTextBox1::colourScanned()
+{
+    m_colouring->applyScanned(scanText(), softSeparators(0, INT_MAX));
 }
 
 void RichTextBox1::rebalance()
@@ -466,28 +440,9 @@ void RichTextBox1::rebalance()
         m_rebalancing = false;
 }
 
-void RichTextBox1::colourIdleChunk()
-{
-    m_formatting = true;
-    m_colouring.applyNextChunk(document());
-    m_formatting = false;
-    if (m_colouring.pending())
-        m_idleColouring.start();
-}
-
-void RichTextBox1::finishColouring()
-{
-    if (!m_colouring.pending())
-        return;
-    m_idleColouring.stop();
-    m_formatting = true;
-    m_colouring.applyRest(document());
-    m_formatting = false;
-}
-
 void RichTextBox1::onContentsChange(int position, int removed, int added)
 {
-    if (m_formatting)
+    if (m_formatting || m_colouring->writing())
         return;
     // An edit of the page that an undo of a restore brought back ends the
     // way to redo the restore, as any edit ends the way to redo.
@@ -507,24 +462,12 @@ void RichTextBox1::onContentsChange(int position, int removed, int added)
             m_changedTo = qMax(m_changedTo, position + added);
         }
     }
-    if (!m_colouring.pending())
-        return;
-    // An edit that no hook saw coming: keep the waiting runs in step with the
-    // text. They are written later, not from inside the document's own
-    // change notice.
-    m_colouring.textChanged(position, removed, added);
-    m_idleColouring.start();
+    m_colouring->textChanged(position, removed, added);
 }
 
 void RichTextBox1::paintEvent(QPaintEvent *event)
 {
-    if (m_colouring.pending()) {
-        const int first = firstVisibleBlock().position();
-        const int last = cursorForPosition(viewport()->rect().bottomRight()).position();
-        m_formatting = true;
-        m_colouring.applyRange(document(), first, qsizetype(last) + 4096);
-        m_formatting = false;
-    }
+    m_colouring->colourView();
     QPlainTextEdit::paintEvent(event);
 }
 
@@ -612,15 +555,17 @@ void RichTextBox1::setFormattedContent(RestorePoint::Snapshot content)
     QTextDocument *replaced = document();
     // The restore is an edit of its own: what was undone before it is gone.
     replaced->clearUndoRedoStacks(QTextDocument::RedoStack);
-    auto aside = std::make_unique<ContentSwap>(replaced, std::move(m_softBreaks), m_linkMarks, textCursor(),
-                                               ContentSwap::Step::Undo);
-    m_softBreaks = SoftBreaks();
-    m_linkMarks = nullptr;
+    auto aside = ContentSwap::setAside(this, m_softBreaks, m_linkMarks, ContentSwap::Step::Undo);
     QTextDocument *restored = makeDocument();
     restored->setDefaultFont(replaced->defaultFont());
-    showDocument(restored);
+    ContentSwap::show(this, restored);
     fill(content.text);
     content.text = QString();
+    // Shown once more, now whole, so that the view lays out each of its
+    // blocks as it does for a page that undo or redo brings back: stepping
+    // across the restore then moves those layouts from page to page instead
+    // of adding a page's worth.
+    ContentSwap::show(this, restored);
     applyScannedColourRuns(content.colours);
     if (!content.linkMarks.isEmpty()) {
         m_linkMarks = new LinkMarks(restored);
@@ -636,39 +581,11 @@ void RichTextBox1::setFormattedContent(RestorePoint::Snapshot content)
 void RichTextBox1::swapPages()
 {
     finishColouring();
-    const ContentSwap::Step step =
-        m_otherPage->step() == ContentSwap::Step::Undo ? ContentSwap::Step::Redo : ContentSwap::Step::Undo;
-    auto aside = std::make_unique<ContentSwap>(document(), std::move(m_softBreaks), m_linkMarks, textCursor(), step);
-    m_softBreaks = std::move(m_otherPage->softBreaks());
-    m_linkMarks = m_otherPage->linkMarks();
-    const QTextCursor caret = m_otherPage->caret();
-    showDocument(m_otherPage->release());
-    m_otherPage = std::move(aside);
-    // The marks lay over the page's lines, which it let go of when set aside.
-    if (m_linkMarks)
-        m_linkMarks->showAgain();
-    setTextCursor(caret);
+    m_otherPage = m_otherPage->showIn(this, m_softBreaks, m_linkMarks);
     m_typingColourSet = false;
     forgetChanges();
     m_textValid = false;
     emit Change();
-}
-
-void RichTextBox1::showDocument(QTextDocument *shown)
-{
-    // The view lays out every block of a document it is given, and a page
-    // set aside would keep those layouts for nothing: it gets a fresh layout
-    // (which drops them) while a blank stands in the view, so that the two
-    // pages are never laid out at once.
-    QTextDocument *leaving = document();
-    QTextDocument blank;
-    blank.setDocumentLayout(new QPlainTextDocumentLayout(&blank));
-    setDocument(&blank);
-    {
-        const QSignalBlocker quiet(leaving);
-        leaving->setDocumentLayout(new IndentingLayout(leaving));
-    }
-    setDocument(shown);
 }
 
 void RichTextBox1::undo()

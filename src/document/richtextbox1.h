@@ -3,6 +3,7 @@
 #include "checks/restorepoint.h"
 #include "checks/textrange.h"
 #include "document/deferredcolouring.h"
+#include "document/pagecolouring.h"
 #include "document/softbreaks.h"
 #include "document/standincharacters.h"
 #include "generators/sourceedit.h"
@@ -92,9 +93,12 @@ public:
     // Colours the whole text from runs in positions of scanText(), as
     // applyColourRuns() does.
     void applyScannedColourRuns(const ColourRuns &runs);
+    // Scans the whole text and colours it from the runs, as
+    // applyScannedColourRuns() does; the runs are packed as they are found.
+    void colourScanned();
     // Writes whatever colour is still waiting.
-    void finishColouring();
-    bool colouringPending() const { return m_colouring.pending(); }
+    void finishColouring() { m_colouring->finish(); }
+    bool colouringPending() const { return m_colouring->pending(); }
 
     // Shows the stretches (offsets) bold, underlined and dark red: the link
     // check's marks. They are no edit of the text: no Change, no undo step.
@@ -166,12 +170,9 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
 
 private:
-    // Runs in positions without the soft breaks at `separators`.
-    void applyColourRuns(const ColourRuns &runs, const std::vector<int> &separators);
     void setCursorColour(QTextCursor &cursor, const QColor &colour) const;
     void writePieces(QTextCursor &cursor, const PieceList &pieces) const;
     void syncTypingFormat();
-    void colourIdleChunk();
     void onContentsChange(int position, int removed, int added);
     // The first offset of a block: its position plus one for each real line
     // break before it, less one for each soft break.
@@ -184,17 +185,16 @@ private:
     void forgetChanges() { m_changedFrom = -1; }
     void stepOverSoftBreak(QKeyEvent *event);
     QTextDocument *makeDocument();
-    // Fills the document shown, which is empty, with `qtText` ("\n" breaks).
+    // Fills the document shown with `qtText` ("\n" breaks).
     void fill(const QString &qtText);
     // Shows the page a restore set aside and sets aside the one shown.
     void swapPages();
-    void showDocument(QTextDocument *shown);
 
     mutable QString m_textCache;
     mutable bool m_textValid = false;
-    DeferredColouring m_colouring;
-    QTimer m_idleColouring;
-    // Set while colours are written, which is no change of the content.
+    PageColouring *m_colouring;
+    // Set while the document changes in ways that are no change of the
+    // content: filled by the program, or an indent shown.
     bool m_formatting = false;
     // A typing colour was set at the caret since it last moved.
     bool m_typingColourSet = false;

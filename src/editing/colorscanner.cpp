@@ -48,11 +48,9 @@ char16_t foldAscii(char16_t c)
 class RunBuilder
 {
 public:
-    explicit RunBuilder(qsizetype textLength)
+    explicit RunBuilder(const std::function<void(const ColourRun &)> &each)
+        : m_each(each)
     {
-        // Markup changes colour every few characters; a rough guess spares most
-        // of the regrowth on large pages without holding much on small ones.
-        m_runs.reserve(textLength / 16 + 1);
     }
 
     // The character at pos and those after it take colour.
@@ -61,26 +59,32 @@ public:
         if (colour == m_colour)
             return;
         if (pos > m_start) {
-            m_runs.append(ColourRun{m_start, pos - m_start, m_colour});
+            // The run before is complete only now: a colour covering no
+            // character could still join it to this one.
+            if (m_held.length > 0)
+                m_each(m_held);
+            m_held = ColourRun{m_start, pos - m_start, m_colour};
             m_start = pos;
-        } else if (!m_runs.isEmpty() && m_runs.last().colour == colour) {
+        } else if (m_held.length > 0 && m_held.colour == colour) {
             // The colour in between covered no character (a "<" followed by
             // a "!"); keep runs maximal by continuing the previous one.
-            m_start = m_runs.last().start;
-            m_runs.removeLast();
+            m_start = m_held.start;
+            m_held = ColourRun();
         }
         m_colour = colour;
     }
 
-    ColourRuns finish(qsizetype textLength)
+    void finish(qsizetype textLength)
     {
+        if (m_held.length > 0)
+            m_each(m_held);
         if (textLength > m_start)
-            m_runs.append(ColourRun{m_start, textLength - m_start, m_colour});
-        return std::move(m_runs);
+            m_each(ColourRun{m_start, textLength - m_start, m_colour});
     }
 
 private:
-    ColourRuns m_runs;
+    const std::function<void(const ColourRun &)> &m_each;
+    ColourRun m_held; // the last run found, not handed on yet
     qsizetype m_start = 0;
     SyntaxColor m_colour = SyntaxColor::Default;
 };
@@ -89,9 +93,19 @@ private:
 
 ColourRuns ColorScanner::scan(QStringView text)
 {
+    ColourRuns runs;
+    // Markup changes colour every few characters; a rough guess spares most
+    // of the regrowth on large pages without holding much on small ones.
+    runs.reserve(text.size() / 16 + 1);
+    scan(text, [&runs](const ColourRun &run) { runs.append(run); });
+    return runs;
+}
+
+void ColorScanner::scan(QStringView text, const std::function<void(const ColourRun &)> &each)
+{
     const qsizetype length = text.size();
     const char16_t *chars = text.utf16();
-    RunBuilder runs(length);
+    RunBuilder runs(each);
 
     bool inTag = false;
     bool inQuote = false;
@@ -166,5 +180,5 @@ ColourRuns ColorScanner::scan(QStringView text)
             break;
         }
     }
-    return runs.finish(length);
+    runs.finish(length);
 }

@@ -4,6 +4,8 @@
 
 #include <QStringView>
 
+#include <functional>
+
 // Whole-document colouring of a freshly opened file, as one pass over its text.
 // The text has each line break as a single '\n'; mapping the run positions back
 // to the edit control's offsets is the caller's business.
@@ -14,4 +16,7 @@ public:
     // order; the text before the first colour change is SyntaxColor::Default.
     // An empty text gives no runs.
     static ColourRuns scan(QStringView text);
+    // The same runs, handed to `each` in order as they are found: a large
+    // page's runs then never need to be held all at once.
+    static void scan(QStringView text, const std::function<void(const ColourRun &)> &each);
 };

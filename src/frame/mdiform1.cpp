@@ -329,11 +329,11 @@ Form1 *MDIForm1::CreateNewForm(const QString &loadType, const QString &docType)
     const int number = Module1::DocNumber;
     form->setWindowTitle(isNew ? DocumentCaption::forUntitled(number, docType)
                                : DocumentCaption::forFile(number, Fname, docType));
-    if (!isNew)
-        form->loadText(file.text, file.format, file.identity);
     sub->resize(m_mdiArea->width() * 3 / 4, m_mdiArea->height() * 3 / 4);
     sub->show();
     form->Form_Resize();
+    if (!isNew)
+        form->loadText(file.text, file.format, file.identity);
     ReloadTabBar();
     m_creating = false;
 
