@@ -1,31 +1,29 @@
 #include "document/previewrequestfilter.h"
 
-#include "document/previewframeurl.h"
+#include "document/previewaddress.h"
+#include "document/previewserver.h"
 
 void PreviewRequestFilter::interceptRequest(QWebEngineUrlRequestInfo &info)
 {
+    PreviewServer *server = PreviewServer::instance();
     const QUrl url = info.requestUrl();
-    const bool framed = url.scheme() == PreviewFrameUrl::Scheme;
-    if (!framed && !url.isLocalFile())
+    if (!url.isLocalFile() && !PreviewAddress::isServed(url, server->port()))
         return;
     const QWebEngineUrlRequestInfo::ResourceType type = info.resourceType();
     if (type == QWebEngineUrlRequestInfo::ResourceTypeXhr) {
         info.block(true);
         return;
     }
-    // The preview itself and the pages the user follows it to stay file:
-    // addresses; everything else that makes a document gets a fresh origin.
-    const bool document = type == QWebEngineUrlRequestInfo::ResourceTypeSubFrame
-                          || type == QWebEngineUrlRequestInfo::ResourceTypeObject
-                          || (framed && type == QWebEngineUrlRequestInfo::ResourceTypeMainFrame);
-    if (!document || (framed && m_fresh.remove(url.host())))
+    const bool page = type == QWebEngineUrlRequestInfo::ResourceTypeMainFrame
+                      && url.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment) == m_page;
+    if (page || m_fresh.remove(url.host()))
         return;
-    const QString path = PreviewFrameUrl::localPath(url);
+    const QString path = PreviewAddress::localPath(url);
     if (path.isEmpty()) {
         info.block(true);
         return;
     }
-    QUrl target = PreviewFrameUrl::fresh(path);
+    QUrl target = server->once(path);
     target.setQuery(url.query(QUrl::FullyEncoded));
     m_fresh.insert(target.host());
     info.redirect(target);

@@ -5,7 +5,9 @@
 #include <QKeySequence>
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
+class PreviewRequestFilter;
 class QWebEngineView;
 class QWidget;
 
@@ -39,6 +41,8 @@ public:
 
     // The file now shown; empty when there is none.
     QString filePath() const { return m_file.path(); }
+    // The address the browser loads it from; empty when there is none.
+    QUrl address() const { return m_address; }
 
 signals:
     void loadFinished(bool ok);
@@ -51,8 +55,11 @@ protected:
 
 private:
     void createView();
+    void forgetAddress();
 
     QWidget *m_host;
     QWebEngineView *m_view = nullptr;
     PreviewFile m_file;
+    PreviewRequestFilter *m_filter = nullptr;
+    QUrl m_address;
 };

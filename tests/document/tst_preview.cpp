@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QProcess>
@@ -210,6 +211,16 @@ void TestPreview::relativeLinksResolveInTheDocumentsFolder_data()
     QTest::newRow("a frame the page's frame makes") << QStringLiteral(
         "onmessage = e => reads.push(e.data, read(m.contentWindow.frames[0]));")
                                                     << QStringLiteral("rgb(1, 2, 3) refused refused");
+    QTest::newRow("an image's pixels on a canvas") << QStringLiteral(
+        "var i = new Image(); i.onload = () => { var c = document.createElement('canvas').getContext('2d');"
+        "c.drawImage(i, 0, 0); try { reads.push(c.getImageData(0, 0, 1, 1).data[0]); } catch (e) {"
+        "reads.push('refused'); } }; i.src = 'secret.png';") << QStringLiteral("refused");
+    QTest::newRow("the rules of the linked style sheet") << QStringLiteral(
+        "try { reads.push(document.styleSheets[0].cssRules[0].cssText); } catch (e) { reads.push('refused'); }")
+                                                         << QStringLiteral("refused");
+    QTest::newRow("the error a script from another file makes") << QStringLiteral(
+        "onerror = m => reads.push(m); var s = document.createElement('script'); s.src = 'secret.txt';"
+        "document.body.appendChild(s);") << QStringLiteral("Script error.");
 }
 
 void TestPreview::relativeLinksResolveInTheDocumentsFolder()
@@ -220,6 +231,9 @@ void TestPreview::relativeLinksResolveInTheDocumentsFolder()
     QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("css")));
     f.writeFile(QStringLiteral("css/site.css"), "p { color: rgb(1, 2, 3); }");
     f.writeFile(QStringLiteral("secret.txt"), "secret");
+    QImage secret(1, 1, QImage::Format_RGB32);
+    secret.fill(qRgb(200, 0, 0));
+    QVERIFY(secret.save(f.path(QStringLiteral("secret.png"))));
     const QByteArray read = "<script>function read(w) { try { return w.document.body.innerText; }"
                             " catch (e) { return 'refused'; } }</script>";
     f.writeFile(QStringLiteral("frame.html"),
@@ -344,7 +358,7 @@ void TestPreview::livePreviewFollowsTheTypingBesideTheSource()
     QCOMPARE(live->view()->url().fileName(), QStringLiteral("other.html"));
     QTest::mouseClick(live->findChild<QPushButton *>(), Qt::LeftButton);
     QVERIFY(refreshed.wait(20000));
-    QCOMPARE(live->view()->url(), QUrl::fromLocalFile(live->filePath()));
+    QCOMPARE(live->view()->url(), live->findChild<PreviewView *>()->address());
 
     press(doc, Qt::Key_F5, Qt::ControlModifier);
     QVERIFY(previewFilesIn(f.dir.path()).isEmpty());
