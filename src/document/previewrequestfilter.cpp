@@ -14,17 +14,29 @@ void PreviewRequestFilter::interceptRequest(QWebEngineUrlRequestInfo &info)
         info.block(true);
         return;
     }
+    const bool media = type == QWebEngineUrlRequestInfo::ResourceTypeMedia;
     const bool page = type == QWebEngineUrlRequestInfo::ResourceTypeMainFrame
                       && url.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment) == m_page;
-    if (page || m_fresh.remove(url.host()))
+    if (page || m_fresh.remove(url.host()) || (media && m_media.contains(url.host())))
         return;
     const QString path = PreviewAddress::localPath(url);
     if (path.isEmpty()) {
         info.block(true);
         return;
     }
-    QUrl target = server->once(path);
+    QUrl target = media ? server->lasting(path) : server->once(path);
     target.setQuery(url.query(QUrl::FullyEncoded));
-    m_fresh.insert(target.host());
+    (media ? m_media : m_fresh).insert(target.host());
     info.redirect(target);
+}
+
+void PreviewRequestFilter::forget()
+{
+    PreviewServer *server = PreviewServer::instance();
+    for (const QSet<QString> *hosts : {&m_fresh, &m_media}) {
+        for (const QString &host : *hosts)
+            server->revoke(host);
+    }
+    m_fresh.clear();
+    m_media.clear();
 }

@@ -25,6 +25,9 @@ public:
     // may come in as it is, and only as the page in the view.
     void setPage(const QUrl &address) { m_page = address; }
 
+    // Takes back every address handed out for the page shown so far.
+    void forget();
+
     void interceptRequest(QWebEngineUrlRequestInfo &info) override;
 
 private:
@@ -32,4 +35,7 @@ private:
     // Hosts handed out whose load hasn't come back through here yet; each
     // lets exactly one load in.
     QSet<QString> m_fresh;
+    // Hosts handed out to sound and video, which come back for each part
+    // they play; each still serves its one file alone.
+    QSet<QString> m_media;
 };

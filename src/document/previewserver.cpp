@@ -8,6 +8,9 @@
 #include <QMimeDatabase>
 #include <QPointer>
 #include <QTcpSocket>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,6 +37,11 @@ PreviewServer::PreviewServer(QObject *parent)
         while (QTcpSocket *socket = m_server.nextPendingConnection()) {
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            // The engine asks at once; a connection that keeps silent goes.
+            QTimer::singleShot(10000, socket, [socket] {
+                if (!socket->property("answered").toBool())
+                    socket->abort();
+            });
         }
     });
 }
@@ -55,9 +63,9 @@ QUrl PreviewServer::lasting(const QString &localPath)
     return grant(localPath, false);
 }
 
-void PreviewServer::revoke(const QUrl &address)
+void PreviewServer::revoke(const QString &host)
 {
-    m_grants.remove(address.host());
+    m_grants.remove(host);
 }
 
 void PreviewServer::read(QTcpSocket *socket)
@@ -94,9 +102,13 @@ void PreviewServer::answer(QTcpSocket *socket, const QByteArray &head)
     if (!get && request.at(0) != "HEAD")
         return refuse(socket, "405 Method Not Allowed");
     QByteArray host;
+    QByteArray range;
     for (const QByteArray &line : lines) {
-        if (line.toLower().startsWith("host:"))
-            host = line.mid(5).trimmed().toLower();
+        const QByteArray lower = line.toLower();
+        if (lower.startsWith("host:"))
+            host = lower.mid(5).trimmed();
+        else if (lower.startsWith("range:"))
+            range = lower.mid(6).trimmed();
     }
     const QUrl url(QStringLiteral("http://") + QString::fromLatin1(host) + QString::fromLatin1(request.at(1)),
                    QUrl::StrictMode);
@@ -112,8 +124,27 @@ void PreviewServer::answer(QTcpSocket *socket, const QByteArray &head)
     if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly))
         return refuse(socket, "404 Not Found");
 
-    QByteArray reply = "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(file->size())
-                       + "\r\nCache-Control: no-store\r\nConnection: close\r\n";
+    // Sound and video ask for the part they play from.
+    const qint64 size = file->size();
+    qint64 first = 0;
+    qint64 last = size - 1;
+    QByteArray reply = "HTTP/1.1 200 OK\r\n";
+    const QList<QByteArray> ends = range.startsWith("bytes=") ? range.mid(6).split('-') : QList<QByteArray>();
+    bool firstOk = false;
+    bool lastOk = true;
+    const qint64 from = ends.value(0).toLongLong(&firstOk);
+    const qint64 to = ends.value(1).isEmpty() ? last : ends.value(1).toLongLong(&lastOk);
+    // A range asked for in another form than "from-[to]" gets the whole file.
+    if (ends.size() == 2 && firstOk && lastOk && from >= 0 && to >= from) {
+        if (from >= size)
+            return refuse(socket, "416 Range Not Satisfiable\r\nContent-Range: bytes */" + QByteArray::number(size));
+        first = from;
+        last = std::min(to, last);
+        reply = "HTTP/1.1 206 Partial Content\r\nContent-Range: bytes " + QByteArray::number(first) + '-'
+                + QByteArray::number(last) + '/' + QByteArray::number(size) + "\r\n";
+    }
+    reply += "Content-Length: " + QByteArray::number(last - first + 1)
+             + "\r\nAccept-Ranges: bytes\r\nCache-Control: no-store\r\nConnection: close\r\n";
     // As for a local file, the browser guesses what it can't be told.
     const QString type = QMimeDatabase().mimeTypeForFile(path).name();
     if (type != QLatin1String("application/octet-stream"))
@@ -124,10 +155,11 @@ void PreviewServer::answer(QTcpSocket *socket, const QByteArray &head)
         return;
     }
     // Sent a piece at a time, so a large file never sits whole in memory.
-    const auto more = [socket, file] {
+    file->seek(first);
+    const auto more = [socket, file, end = last + 1] {
         if (socket->bytesToWrite() >= Chunk)
             return;
-        const QByteArray piece = file->read(Chunk);
+        const QByteArray piece = file->read(std::min(Chunk, end - file->pos()));
         if (piece.isEmpty())
             socket->disconnectFromHost();
         else

@@ -30,7 +30,7 @@ public:
     // An address that serves `localPath` until revoked: for the page itself,
     // loaded again under the same address while it is edited.
     QUrl lasting(const QString &localPath);
-    void revoke(const QUrl &address);
+    void revoke(const QString &host);
 
 private:
     explicit PreviewServer(QObject *parent);

@@ -81,6 +81,8 @@ PreviewView::Outcome PreviewView::show(const QString &text, const QString &docum
         m_address = PreviewServer::instance()->lasting(written.path);
         m_filter->setPage(m_address);
     }
+    // What the last page loaded is no longer served.
+    m_filter->forget();
     m_view->load(m_address);
     outcome.ok = true;
     return outcome;
@@ -94,7 +96,9 @@ void PreviewView::leave()
 
 void PreviewView::forgetAddress()
 {
+    if (m_filter)
+        m_filter->forget();
     if (!m_address.isEmpty())
-        PreviewServer::instance()->revoke(m_address);
+        PreviewServer::instance()->revoke(m_address.host());
     m_address.clear();
 }

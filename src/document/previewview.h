@@ -4,6 +4,7 @@
 
 #include <QKeySequence>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 
@@ -60,6 +61,6 @@ private:
     QWidget *m_host;
     QWebEngineView *m_view = nullptr;
     PreviewFile m_file;
-    PreviewRequestFilter *m_filter = nullptr;
+    QPointer<PreviewRequestFilter> m_filter; // goes with the view
     QUrl m_address;
 };

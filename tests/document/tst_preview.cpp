@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -211,6 +212,10 @@ void TestPreview::relativeLinksResolveInTheDocumentsFolder_data()
     QTest::newRow("a frame the page's frame makes") << QStringLiteral(
         "onmessage = e => reads.push(e.data, read(m.contentWindow.frames[0]));")
                                                     << QStringLiteral("rgb(1, 2, 3) refused refused");
+    // Sound is played from where the user takes it.
+    QTest::newRow("a sound played from its middle") << QStringLiteral(
+        "var a = new Audio('tone.wav'); a.onloadedmetadata = () => a.currentTime = 110;"
+        "a.onseeked = () => reads.push(Math.round(a.currentTime));") << QStringLiteral("110");
     QTest::newRow("an image's pixels on a canvas") << QStringLiteral(
         "var i = new Image(); i.onload = () => { var c = document.createElement('canvas').getContext('2d');"
         "c.drawImage(i, 0, 0); try { reads.push(c.getImageData(0, 0, 1, 1).data[0]); } catch (e) {"
@@ -221,6 +226,22 @@ void TestPreview::relativeLinksResolveInTheDocumentsFolder_data()
     QTest::newRow("the error a script from another file makes") << QStringLiteral(
         "onerror = m => reads.push(m); var s = document.createElement('script'); s.src = 'secret.txt';"
         "document.body.appendChild(s);") << QStringLiteral("Script error.");
+}
+
+// `seconds` of 8-bit silence, as a WAVE file too long to be fetched at once.
+static QByteArray silentWave(quint32 seconds)
+{
+    const quint32 rate = 44100;
+    QByteArray wave;
+    QDataStream out(&wave, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + rate * seconds);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << rate << rate << quint16(1) << quint16(8);
+    out.writeRawData("data", 4);
+    out << rate * seconds;
+    return wave + QByteArray(rate * seconds, '\x80');
 }
 
 void TestPreview::relativeLinksResolveInTheDocumentsFolder()
@@ -234,6 +255,7 @@ void TestPreview::relativeLinksResolveInTheDocumentsFolder()
     QImage secret(1, 1, QImage::Format_RGB32);
     secret.fill(qRgb(200, 0, 0));
     QVERIFY(secret.save(f.path(QStringLiteral("secret.png"))));
+    f.writeFile(QStringLiteral("tone.wav"), silentWave(120));
     const QByteArray read = "<script>function read(w) { try { return w.document.body.innerText; }"
                             " catch (e) { return 'refused'; } }</script>";
     f.writeFile(QStringLiteral("frame.html"),
