@@ -17,7 +17,19 @@ void PreviewRequestFilter::interceptRequest(QWebEngineUrlRequestInfo &info)
     const bool media = type == QWebEngineUrlRequestInfo::ResourceTypeMedia;
     const bool page = type == QWebEngineUrlRequestInfo::ResourceTypeMainFrame
                       && url.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment) == m_page;
-    if (page || m_fresh.remove(url.host()) || (media && m_media.contains(url.host())))
+    if (page)
+        return;
+    // Only the preview's own pages reach the user's files; a site the user
+    // goes on to (or frames) doesn't, as no site reaches local files. The
+    // engine's own loads, a reload or a step back, come from no page.
+    const QUrl from = info.initiator();
+    const bool fromPreview = url.isLocalFile() || PreviewAddress::isServed(from, server->port())
+                             || (type == QWebEngineUrlRequestInfo::ResourceTypeMainFrame && from.isEmpty());
+    if (!fromPreview) {
+        info.block(true);
+        return;
+    }
+    if (m_fresh.remove(url.host()) || (media && m_media.contains(url.host())))
         return;
     const QString path = PreviewAddress::localPath(url);
     if (path.isEmpty()) {

@@ -212,6 +212,15 @@ void TestPreview::relativeLinksResolveInTheDocumentsFolder_data()
     QTest::newRow("a frame the page's frame makes") << QStringLiteral(
         "onmessage = e => reads.push(e.data, read(m.contentWindow.frames[0]));")
                                                     << QStringLiteral("rgb(1, 2, 3) refused refused");
+    // A document of no file (as a site would be) is handed the address of
+    // the user's image, and can't even show it.
+    QTest::newRow("a frame from elsewhere, given a file's address") << QStringLiteral(
+        "var d = document.createElement('iframe'); d.src = 'data:text/html,<script>onmessage = e => {"
+        "var i = new Image(); i.onload = () => parent.postMessage(\"image shown\", \"*\");"
+        "i.onerror = () => parent.postMessage(\"image refused\", \"*\"); i.src = e.data; }<\\/script>';"
+        "d.onload = () => d.contentWindow.postMessage(new URL('secret.png', location).href, '*');"
+        "onmessage = e => e.data.startsWith('image') && reads.push(e.data); document.body.appendChild(d);")
+                                                                    << QStringLiteral("image refused");
     // Sound is played from where the user takes it.
     QTest::newRow("a sound played from its middle") << QStringLiteral(
         "var a = new Audio('tone.wav'); a.onloadedmetadata = () => a.currentTime = 110;"
