@@ -48,11 +48,11 @@ qsizetype findStartTag(const QString &text, QLatin1String name)
 
 } // namespace
 
-QString PreviewFile::withBaseFolder(const QString &text, const QString &folder)
+QString PreviewFile::withBaseFolder(const QString &text, const QUrl &folder)
 {
     if (findStartTag(text, QLatin1String("base")) >= 0)
         return text;
-    QString href = QString::fromLatin1(QUrl::fromLocalFile(QDir(folder).absolutePath()).toEncoded());
+    QString href = QString::fromLatin1(folder.toEncoded());
     if (!href.endsWith(QLatin1Char('/')))
         href += QLatin1Char('/');
     // Percent-encoded, the address is plain ASCII: any encoding holds it.

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QUrl>
 
 #include <memory>
 
@@ -56,11 +57,11 @@ public:
     // The folder a preview of `documentPath` would live in, before any fallback.
     static QString preferredFolder(const QString &documentPath);
 
-    // `text` with a <base> leading relative links into `folder`, for a preview
-    // that had to be written elsewhere. It goes right after the <head> tag, or
-    // in front of everything when there is none. A page with a <base> of its
-    // own keeps it and is returned as it is.
-    static QString withBaseFolder(const QString &text, const QString &folder);
+    // `text` with a <base> leading relative links into the folder at address
+    // `folder`, for a preview that had to be written elsewhere. It goes right
+    // after the <head> tag, or in front of everything when there is none. A
+    // page with a <base> of its own keeps it and is returned as it is.
+    static QString withBaseFolder(const QString &text, const QUrl &folder);
 
 private:
     struct Encoded {

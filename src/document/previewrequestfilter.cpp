@@ -1,32 +1,54 @@
 #include "document/previewrequestfilter.h"
 
-#include "document/previewframeurl.h"
+#include "document/previewaddress.h"
+#include "document/previewserver.h"
 
 void PreviewRequestFilter::interceptRequest(QWebEngineUrlRequestInfo &info)
 {
+    PreviewServer *server = PreviewServer::instance();
     const QUrl url = info.requestUrl();
-    const bool framed = url.scheme() == PreviewFrameUrl::Scheme;
-    if (!framed && !url.isLocalFile())
+    if (!url.isLocalFile() && !PreviewAddress::isServed(url, server->port()))
         return;
     const QWebEngineUrlRequestInfo::ResourceType type = info.resourceType();
     if (type == QWebEngineUrlRequestInfo::ResourceTypeXhr) {
         info.block(true);
         return;
     }
-    // The preview itself and the pages the user follows it to stay file:
-    // addresses; everything else that makes a document gets a fresh origin.
-    const bool document = type == QWebEngineUrlRequestInfo::ResourceTypeSubFrame
-                          || type == QWebEngineUrlRequestInfo::ResourceTypeObject
-                          || (framed && type == QWebEngineUrlRequestInfo::ResourceTypeMainFrame);
-    if (!document || (framed && m_fresh.remove(url.host())))
+    const bool media = type == QWebEngineUrlRequestInfo::ResourceTypeMedia;
+    const bool page = type == QWebEngineUrlRequestInfo::ResourceTypeMainFrame
+                      && url.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment) == m_page;
+    if (page)
         return;
-    const QString path = PreviewFrameUrl::localPath(url);
+    // Only the preview's own pages reach the user's files; a site the user
+    // goes on to (or frames) doesn't, as no site reaches local files. The
+    // engine's own loads, a reload or a step back, come from no page.
+    const QUrl from = info.initiator();
+    const bool fromPreview = url.isLocalFile() || PreviewAddress::isServed(from, server->port())
+                             || (type == QWebEngineUrlRequestInfo::ResourceTypeMainFrame && from.isEmpty());
+    if (!fromPreview) {
+        info.block(true);
+        return;
+    }
+    if (m_fresh.remove(url.host()) || (media && m_media.contains(url.host())))
+        return;
+    const QString path = PreviewAddress::localPath(url);
     if (path.isEmpty()) {
         info.block(true);
         return;
     }
-    QUrl target = PreviewFrameUrl::fresh(path);
+    QUrl target = media ? server->lasting(path) : server->once(path);
     target.setQuery(url.query(QUrl::FullyEncoded));
-    m_fresh.insert(target.host());
+    (media ? m_media : m_fresh).insert(target.host());
     info.redirect(target);
+}
+
+void PreviewRequestFilter::forget()
+{
+    PreviewServer *server = PreviewServer::instance();
+    for (const QSet<QString> *hosts : {&m_fresh, &m_media}) {
+        for (const QString &host : *hosts)
+            server->revoke(host);
+    }
+    m_fresh.clear();
+    m_media.clear();
 }

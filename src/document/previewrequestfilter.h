@@ -2,6 +2,7 @@
 
 #include <QSet>
 #include <QString>
+#include <QUrl>
 #include <QWebEngineUrlRequestInterceptor>
 
 // What a previewed page may load. Its style sheets, images, scripts and
@@ -9,11 +10,10 @@
 // scripts read no other file of the user's, as browsers refuse it: a page the
 // user only looks at must not read their other files.
 //
-// Their own reads (XMLHttpRequest, fetch) of local files are refused. Every
-// document shown in a frame, object or embed is moved to an address of its
-// own (PreviewFrameUrl), so it is another origin than its parent, its
-// children and every other frame: a script can make a frame show a file but
-// can't look into it.
+// Their own reads (XMLHttpRequest, fetch) of the user's files are refused.
+// Everything else the page loads from the disk is sent to an address of its
+// own (PreviewServer), another origin than the page, its frames and all else
+// it loads: the engine then lets the page show it, but not look into it.
 class PreviewRequestFilter : public QWebEngineUrlRequestInterceptor
 {
     Q_OBJECT
@@ -21,10 +21,21 @@ class PreviewRequestFilter : public QWebEngineUrlRequestInterceptor
 public:
     using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
 
+    // The address the preview itself is loaded from: the one address that
+    // may come in as it is, and only as the page in the view.
+    void setPage(const QUrl &address) { m_page = address; }
+
+    // Takes back every address handed out for the page shown so far.
+    void forget();
+
     void interceptRequest(QWebEngineUrlRequestInfo &info) override;
 
 private:
+    QUrl m_page;
     // Hosts handed out whose load hasn't come back through here yet; each
-    // lets exactly one document in.
+    // lets exactly one load in.
     QSet<QString> m_fresh;
+    // Hosts handed out to sound and video, which come back for each part
+    // they play; each still serves its one file alone.
+    QSet<QString> m_media;
 };

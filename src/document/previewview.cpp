@@ -1,9 +1,11 @@
 #include "document/previewview.h"
 
-#include "document/previewframehandler.h"
+#include "document/previewaddress.h"
 #include "document/previewrequestfilter.h"
+#include "document/previewserver.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QUrl>
 #include <QWebEnginePage>
@@ -20,7 +22,7 @@ PreviewView::PreviewView(QWidget *host)
 PreviewView::~PreviewView()
 {
     // The view is a child of the host and goes with it; the file goes here.
-    m_file.remove();
+    leave();
 }
 
 void PreviewView::createView()
@@ -28,12 +30,11 @@ void PreviewView::createView()
     m_view = new QWebEngineView(m_host);
     m_view->setObjectName(QStringLiteral("WebBrowser1"));
     m_view->hide();
-    // Pages link their images and style sheets by file: allowed, as on the
-    // site (without it the engine loads none of them). Their scripts' reads
-    // of files are not: the filter stops them.
-    m_view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
-    m_view->page()->setUrlRequestInterceptor(new PreviewRequestFilter(m_view));
-    PreviewFrameHandler::installOn(m_view->page()->profile());
+    // The page and all it links come from the preview's server; a local page
+    // the user drops in is moved there too, and reads no file of its own.
+    m_view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    m_filter = new PreviewRequestFilter(m_view);
+    m_view->page()->setUrlRequestInterceptor(m_filter);
     connect(m_view, &QWebEngineView::loadFinished, this, &PreviewView::loadFinished);
     // The browser's inner widgets come and go with its pages: watch the keys
     // at the application and keep those meant for the browser.
@@ -59,7 +60,8 @@ PreviewView::Outcome PreviewView::show(const QString &text, const QString &docum
     if (written.ok && written.outsideBaseFolder) {
         // The document's folder could not take the file: the page is told
         // where its relative links lead instead.
-        const QString based = PreviewFile::withBaseFolder(text, written.baseFolder);
+        const QUrl folder = PreviewAddress::fresh(written.baseFolder, PreviewServer::instance()->port());
+        const QString based = PreviewFile::withBaseFolder(text, folder);
         if (based.size() != text.size())
             written = m_file.write(based, documentPath, format);
     }
@@ -72,7 +74,16 @@ PreviewView::Outcome PreviewView::show(const QString &text, const QString &docum
         createView();
     // A page that declares no charset is read in the encoding it was written in.
     m_view->settings()->setDefaultTextEncoding(textEncodingName(format.encoding));
-    m_view->load(QUrl::fromLocalFile(written.path));
+    // The same file keeps its address, so the engine takes a new load of it
+    // as a reload and keeps the scroll position.
+    if (PreviewAddress::localPath(m_address) != QDir::cleanPath(written.path)) {
+        forgetAddress();
+        m_address = PreviewServer::instance()->lasting(written.path);
+        m_filter->setPage(m_address);
+    }
+    // What the last page loaded is no longer served.
+    m_filter->forget();
+    m_view->load(m_address);
     outcome.ok = true;
     return outcome;
 }
@@ -80,4 +91,14 @@ PreviewView::Outcome PreviewView::show(const QString &text, const QString &docum
 void PreviewView::leave()
 {
     m_file.remove();
+    forgetAddress();
+}
+
+void PreviewView::forgetAddress()
+{
+    if (m_filter)
+        m_filter->forget();
+    if (!m_address.isEmpty())
+        PreviewServer::instance()->revoke(m_address.host());
+    m_address.clear();
 }

@@ -4,8 +4,11 @@
 
 #include <QKeySequence>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QUrl>
 
+class PreviewRequestFilter;
 class QWebEngineView;
 class QWidget;
 
@@ -39,6 +42,8 @@ public:
 
     // The file now shown; empty when there is none.
     QString filePath() const { return m_file.path(); }
+    // The address the browser loads it from; empty when there is none.
+    QUrl address() const { return m_address; }
 
 signals:
     void loadFinished(bool ok);
@@ -51,8 +56,11 @@ protected:
 
 private:
     void createView();
+    void forgetAddress();
 
     QWidget *m_host;
     QWebEngineView *m_view = nullptr;
     PreviewFile m_file;
+    QPointer<PreviewRequestFilter> m_filter; // goes with the view
+    QUrl m_address;
 };

@@ -7,8 +7,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QProcess>
@@ -210,6 +212,45 @@ void TestPreview::relativeLinksResolveInTheDocumentsFolder_data()
     QTest::newRow("a frame the page's frame makes") << QStringLiteral(
         "onmessage = e => reads.push(e.data, read(m.contentWindow.frames[0]));")
                                                     << QStringLiteral("rgb(1, 2, 3) refused refused");
+    // A document of no file (as a site would be) is handed the address of
+    // the user's image, and can't even show it.
+    QTest::newRow("a frame from elsewhere, given a file's address") << QStringLiteral(
+        "var d = document.createElement('iframe'); d.src = 'data:text/html,<script>onmessage = e => {"
+        "var i = new Image(); i.onload = () => parent.postMessage(\"image shown\", \"*\");"
+        "i.onerror = () => parent.postMessage(\"image refused\", \"*\"); i.src = e.data; }<\\/script>';"
+        "d.onload = () => d.contentWindow.postMessage(new URL('secret.png', location).href, '*');"
+        "onmessage = e => e.data.startsWith('image') && reads.push(e.data); document.body.appendChild(d);")
+                                                                    << QStringLiteral("image refused");
+    // Sound is played from where the user takes it.
+    QTest::newRow("a sound played from its middle") << QStringLiteral(
+        "var a = new Audio('tone.wav'); a.onloadedmetadata = () => a.currentTime = 110;"
+        "a.onseeked = () => reads.push(Math.round(a.currentTime));") << QStringLiteral("110");
+    QTest::newRow("an image's pixels on a canvas") << QStringLiteral(
+        "var i = new Image(); i.onload = () => { var c = document.createElement('canvas').getContext('2d');"
+        "c.drawImage(i, 0, 0); try { reads.push(c.getImageData(0, 0, 1, 1).data[0]); } catch (e) {"
+        "reads.push('refused'); } }; i.src = 'secret.png';") << QStringLiteral("refused");
+    QTest::newRow("the rules of the linked style sheet") << QStringLiteral(
+        "try { reads.push(document.styleSheets[0].cssRules[0].cssText); } catch (e) { reads.push('refused'); }")
+                                                         << QStringLiteral("refused");
+    QTest::newRow("the error a script from another file makes") << QStringLiteral(
+        "onerror = m => reads.push(m); var s = document.createElement('script'); s.src = 'secret.txt';"
+        "document.body.appendChild(s);") << QStringLiteral("Script error.");
+}
+
+// `seconds` of 8-bit silence, as a WAVE file too long to be fetched at once.
+static QByteArray silentWave(quint32 seconds)
+{
+    const quint32 rate = 44100;
+    QByteArray wave;
+    QDataStream out(&wave, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + rate * seconds);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << rate << rate << quint16(1) << quint16(8);
+    out.writeRawData("data", 4);
+    out << rate * seconds;
+    return wave + QByteArray(rate * seconds, '\x80');
 }
 
 void TestPreview::relativeLinksResolveInTheDocumentsFolder()
@@ -220,6 +261,10 @@ void TestPreview::relativeLinksResolveInTheDocumentsFolder()
     QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("css")));
     f.writeFile(QStringLiteral("css/site.css"), "p { color: rgb(1, 2, 3); }");
     f.writeFile(QStringLiteral("secret.txt"), "secret");
+    QImage secret(1, 1, QImage::Format_RGB32);
+    secret.fill(qRgb(200, 0, 0));
+    QVERIFY(secret.save(f.path(QStringLiteral("secret.png"))));
+    f.writeFile(QStringLiteral("tone.wav"), silentWave(120));
     const QByteArray read = "<script>function read(w) { try { return w.document.body.innerText; }"
                             " catch (e) { return 'refused'; } }</script>";
     f.writeFile(QStringLiteral("frame.html"),
@@ -344,7 +389,7 @@ void TestPreview::livePreviewFollowsTheTypingBesideTheSource()
     QCOMPARE(live->view()->url().fileName(), QStringLiteral("other.html"));
     QTest::mouseClick(live->findChild<QPushButton *>(), Qt::LeftButton);
     QVERIFY(refreshed.wait(20000));
-    QCOMPARE(live->view()->url(), QUrl::fromLocalFile(live->filePath()));
+    QCOMPARE(live->view()->url(), live->findChild<PreviewView *>()->address());
 
     press(doc, Qt::Key_F5, Qt::ControlModifier);
     QVERIFY(previewFilesIn(f.dir.path()).isEmpty());

@@ -1,5 +1,5 @@
 #include "document/previewfile.h"
-#include "document/previewframeurl.h"
+#include "document/previewaddress.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,8 +70,8 @@ private slots:
     void goesWithItsOwner();
     void baseLeadsRelativeLinksHome_data();
     void baseLeadsRelativeLinksHome();
-    void frameAddressNamesOnlyPlainLocalFiles_data();
-    void frameAddressNamesOnlyPlainLocalFiles();
+    void addressNamesOnlyPlainLocalFiles_data();
+    void addressNamesOnlyPlainLocalFiles();
 };
 
 void TestPreviewFile::writesBesideTheDocumentLikeASave_data()
@@ -276,13 +276,13 @@ void TestPreviewFile::goesWithItsOwner()
     QVERIFY(!QFile::exists(path));
 }
 
-void TestPreviewFile::frameAddressNamesOnlyPlainLocalFiles_data()
+void TestPreviewFile::addressNamesOnlyPlainLocalFiles_data()
 {
     QTest::addColumn<QUrl>("url");
     QTest::addColumn<QString>("path");
     const QString path = QStringLiteral("/site/") + Nihongo + QStringLiteral(" 1/p.html");
-    QTest::newRow("a fresh address keeps the path") << PreviewFrameUrl::fresh(path) << path;
-    const QString frame = QStringLiteral("tovalo-frame://h/site/");
+    QTest::newRow("a fresh address keeps the path") << PreviewAddress::fresh(path, 8080) << path;
+    const QString frame = QStringLiteral("http://h.localhost:8080/site/");
     QTest::newRow("encoded dots resolved") << QUrl(frame + QStringLiteral("css/%2e%2E/p.html"))
                                            << QStringLiteral("/site/p.html");
     QTest::newRow("encoded slash refused") << QUrl(frame + QStringLiteral("%2F..%2fetc/p")) << QString();
@@ -290,12 +290,12 @@ void TestPreviewFile::frameAddressNamesOnlyPlainLocalFiles_data()
     QTest::newRow("file: on another machine refused") << QUrl(QStringLiteral("file://server/p.html")) << QString();
 }
 
-void TestPreviewFile::frameAddressNamesOnlyPlainLocalFiles()
+void TestPreviewFile::addressNamesOnlyPlainLocalFiles()
 {
     QFETCH(QUrl, url);
     QFETCH(QString, path);
-    QCOMPARE(PreviewFrameUrl::localPath(url), path);
-    QVERIFY(PreviewFrameUrl::fresh(path).host() != PreviewFrameUrl::fresh(path).host());
+    QCOMPARE(PreviewAddress::localPath(url), path);
+    QVERIFY(PreviewAddress::fresh(path, 8080).host() != PreviewAddress::fresh(path, 8080).host());
 }
 
 QTEST_MAIN(TestPreviewFile)
@@ -321,7 +321,7 @@ void TestPreviewFile::baseLeadsRelativeLinksHome()
     QFETCH(QString, expected);
     const QString folder = QStringLiteral("/srv/my site/日本");
     const QString tag = QStringLiteral("<base href=\"file:///srv/my%20site/%E6%97%A5%E6%9C%AC/\">");
-    QCOMPARE(PreviewFile::withBaseFolder(text, folder), QString(expected).replace(QLatin1Char('@'), tag));
+    QCOMPARE(PreviewFile::withBaseFolder(text, QUrl::fromLocalFile(folder)), QString(expected).replace(QLatin1Char('@'), tag));
 }
 
 #include "tst_previewfile.moc"
