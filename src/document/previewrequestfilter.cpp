@@ -3,6 +3,8 @@
 #include "document/previewaddress.h"
 #include "document/previewserver.h"
 
+#include <QFileInfo>
+
 void PreviewRequestFilter::interceptRequest(QWebEngineUrlRequestInfo &info)
 {
     PreviewServer *server = PreviewServer::instance();
@@ -32,7 +34,9 @@ void PreviewRequestFilter::interceptRequest(QWebEngineUrlRequestInfo &info)
     if (m_fresh.remove(url.host()) || (media && m_media.contains(url.host())))
         return;
     const QString path = PreviewAddress::localPath(url);
-    if (path.isEmpty()) {
+    // A file that isn't there fails at once, as a file: address does,
+    // instead of queueing for the server with the page's other loads.
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
         info.block(true);
         return;
     }
