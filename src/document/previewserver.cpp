@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QPointer>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -30,12 +31,15 @@ PreviewServer *PreviewServer::instance()
 
 PreviewServer::PreviewServer(QObject *parent)
     : QObject(parent)
+    , m_worker(new QObject)
+    , m_server(new QTcpServer(m_worker))
 {
     // Loopback only: nothing on the network ever reaches the user's files.
-    m_server.listen(QHostAddress::LocalHost, 0);
-    connect(&m_server, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
-            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });
+    m_server->listen(QHostAddress::LocalHost, 0);
+    m_port = m_server->serverPort();
+    connect(m_server, &QTcpServer::newConnection, m_worker, [this] {
+        while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+            connect(socket, &QTcpSocket::readyRead, m_worker, [this, socket] { read(socket); });
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             // The engine asks at once; a connection that keeps silent goes.
             QTimer::singleShot(10000, socket, [socket] {
@@ -44,11 +48,21 @@ PreviewServer::PreviewServer(QObject *parent)
             });
         }
     });
+    m_worker->moveToThread(&m_thread);
+    m_thread.start();
+}
+
+PreviewServer::~PreviewServer()
+{
+    m_thread.quit();
+    m_thread.wait();
+    delete m_worker;
 }
 
 QUrl PreviewServer::grant(const QString &localPath, bool once)
 {
     const QUrl address = PreviewAddress::fresh(localPath, port());
+    const QMutexLocker locked(&m_lock);
     m_grants.insert(address.host(), Grant{PreviewAddress::localPath(address), once});
     return address;
 }
@@ -65,6 +79,7 @@ QUrl PreviewServer::lasting(const QString &localPath)
 
 void PreviewServer::revoke(const QString &host)
 {
+    const QMutexLocker locked(&m_lock);
     m_grants.remove(host);
 }
 
@@ -112,13 +127,19 @@ void PreviewServer::answer(QTcpSocket *socket, const QByteArray &head)
     }
     const QUrl url(QStringLiteral("http://") + QString::fromLatin1(host) + QString::fromLatin1(request.at(1)),
                    QUrl::StrictMode);
-    const auto grant = m_grants.constFind(url.host());
-    if (!url.isValid() || grant == m_grants.cend() || !PreviewAddress::isServed(url, port())
-        || PreviewAddress::localPath(url) != grant->path)
+    QString path;
+    {
+        const QMutexLocker locked(&m_lock);
+        const auto grant = m_grants.constFind(url.host());
+        if (url.isValid() && grant != m_grants.cend() && PreviewAddress::isServed(url, port())
+            && PreviewAddress::localPath(url) == grant->path) {
+            path = grant->path;
+            if (grant->once)
+                m_grants.erase(grant);
+        }
+    }
+    if (path.isEmpty())
         return refuse(socket, "404 Not Found");
-    const QString path = grant->path;
-    if (grant->once)
-        m_grants.erase(grant);
     // The file goes with the connection.
     auto *file = new QFile(path, socket);
     if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly))

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QHash>
+#include <QMutex>
 #include <QObject>
 #include <QString>
-#include <QTcpServer>
+#include <QThread>
 #include <QUrl>
 
+class QTcpServer;
 class QTcpSocket;
 
 // The web server the preview is shown from, listening on the loopback
@@ -14,7 +16,9 @@ class QTcpSocket;
 // the engine fetches from another host than the page's is then, by the
 // engine's own rules, another site's, so the page's script can neither read
 // its pixels, its style rules nor its script errors. GET and HEAD only; no
-// folder listings; anything else gets a plain error.
+// folder listings; anything else gets a plain error. It answers on a thread
+// of its own: a page loads its files a few at a time, and each waits for
+// the answer before the next goes out, so a busy window must not delay them.
 class PreviewServer : public QObject
 {
     Q_OBJECT
@@ -23,7 +27,9 @@ public:
     // The one server of the program, started on first use.
     static PreviewServer *instance();
 
-    quint16 port() const { return m_server.serverPort(); }
+    ~PreviewServer() override;
+
+    quint16 port() const { return m_port; }
 
     // An address that serves `localPath` once: for whatever a page loads.
     QUrl once(const QString &localPath);
@@ -43,6 +49,11 @@ private:
         QString path;
         bool once = true;
     };
-    QTcpServer m_server;
+    QThread m_thread;
+    // Lives on m_thread with the listening socket and every connection.
+    QObject *m_worker;
+    QTcpServer *m_server;
+    quint16 m_port = 0;
+    QMutex m_lock; // over m_grants, which both threads use
     QHash<QString, Grant> m_grants; // by host
 };
