@@ -37,13 +37,11 @@ quint32 rgbValue(int red, int green, int blue)
 } // namespace
 
 PageCfg::PageCfg(QWidget *parent)
-    : DocumentDialog(parent, {})
+    : DocumentDialog(parent, QStringLiteral("ウェブページの配色設定"))
     , m_slots(kSlots)
     , m_checks(kChecks, nullptr)
 {
     setObjectName(QStringLiteral("PageCfg"));
-    setWindowTitle(QStringLiteral("ウェブページの配色設定"));
-    setModal(true);
     buildControls();
     attach();
     SyncStyleControls();

@@ -1,10 +1,8 @@
 #pragma once
 
+#include "document/documentdialog.h"
 #include "generators/colourscheme.h"
 
-#include "document/documentdialog.h"
-
-#include <QPointer>
 #include <QVector>
 
 class QCheckBox;

@@ -34,11 +34,9 @@ QComboBox *editableCombo(const QStringList &entries, const QString &objectName, 
 } // namespace
 
 SiteCfg::SiteCfg(QWidget *parent)
-    : DocumentDialog(parent, {})
+    : DocumentDialog(parent, QStringLiteral("ページ設定"))
 {
     setObjectName(QStringLiteral("SiteCfg"));
-    setWindowTitle(QStringLiteral("ページ設定"));
-    setModal(true);
     buildControls();
     setSettings(PageSettings());
     load();

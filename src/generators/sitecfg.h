@@ -1,10 +1,7 @@
 #pragma once
 
-#include "generators/pagesettings.h"
-
 #include "document/documentdialog.h"
-
-#include <QPointer>
+#include "generators/pagesettings.h"
 
 class QCheckBox;
 class QComboBox;
