@@ -50,7 +50,8 @@ bench: build
 asan: deps
 	@if [ ! -f $(ASAN_BUILD)/build.ninja ]; then cmake -S . -B $(ASAN_BUILD) -G Ninja $(LAUNCHER) \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g -DNDEBUG" \
-	  -DCMAKE_CXX_FLAGS="$(SAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SAN_FLAGS)"; fi
+	  -DCMAKE_CXX_FLAGS="$(SAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SAN_FLAGS)" \
+	  -DCMAKE_MODULE_LINKER_FLAGS="$(SAN_FLAGS)"; fi
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && $(SAN_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 

@@ -14,6 +14,7 @@
 #include "commands/tagreedit.h"
 #include "document/documentfile.h"
 #include "document/form1.h"
+#include "document/previewbrowser.h"
 #include "document/previewview.h"
 #include "document/recoveryjournal.h"
 #include "document/richtextbox1.h"
@@ -193,9 +194,7 @@ int main(int argc, char *argv[])
         if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
             std::fprintf(stderr, "%s\n", qPrintable(message));
     });
-    // As the program does: the preview browser's sandbox refuses to start as root.
-    if (::geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    PreviewBrowser::prepareApplication();
     // Recovery files go to a folder of the run's own, never the user's.
     QTemporaryDir state;
     qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));

@@ -4,6 +4,8 @@
 include(GNUInstallDirs)
 
 install(TARGETS tovalo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The preview's browser, loaded from ../lib/tovalo beside the program.
+install(TARGETS tovalo-browser LIBRARY DESTINATION lib/tovalo)
 
 set(TOVALO_DATA_DIR ${CMAKE_INSTALL_DATADIR}/tovalo)
 install(FILES ${PROJECT_SOURCE_DIR}/src/resources/tvo.hlp DESTINATION ${TOVALO_DATA_DIR})

@@ -1,4 +1,5 @@
 #include "checks/pagecheck.h"
+#include "document/previewbrowser.h"
 #include "frame/commandline.h"
 #include "frame/mdiform1.h"
 #include "frame/recoveryoffer.h"
@@ -53,10 +54,7 @@ int main(int argc, char *argv[])
     if (CommandLine::parse(words).action != CommandLine::Action::Open)
         return runWithoutWindow(argc, argv);
 
-    // The preview browser's sandbox refuses to start as root; it is switched
-    // off then, and only then.
-    if (::geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    PreviewBrowser::prepareApplication();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tovalo"));

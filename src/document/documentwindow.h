@@ -12,7 +12,6 @@ class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
-class QWebEngineView;
 class RecoveryJournal;
 class RichTextBox1;
 
@@ -58,7 +57,7 @@ public:
     RecoveryJournal *recoveryJournal() const { return m_journal; }
 
     // The preview browser; nullptr until the first preview.
-    virtual QWebEngineView *WebBrowser1() const = 0;
+    virtual QWidget *WebBrowser1() const = 0;
     // A menu item or menu by its IDM_ name, or nullptr.
     virtual QAction *menuItem(const QString &name) const = 0;
     // Runs the handler of a menu item by its IDM_ name; false if there is none.

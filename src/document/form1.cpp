@@ -56,7 +56,6 @@
 #include <QSplitter>
 #include <QTextDocument>
 #include <QTimer>
-#include <QWebEngineView>
 
 #include <memory>
 
@@ -584,7 +583,7 @@ void Form1::Form_Resize()
     const QRect place(0, stripHeight, width(), qMax(0, height() - stripHeight));
     if (m_option1->isChecked())
         (m_splitter ? static_cast<QWidget *>(m_splitter) : m_richTextBox1)->setGeometry(place);
-    else if (QWebEngineView *browser = WebBrowser1())
+    else if (QWidget *browser = WebBrowser1())
         browser->setGeometry(place);
 }
 
@@ -605,7 +604,7 @@ void Form1::Form_Activate()
     lookAtDisk();
 }
 
-QWebEngineView *Form1::WebBrowser1() const
+QWidget *Form1::WebBrowser1() const
 {
     return m_preview->WebBrowser1();
 }

@@ -27,7 +27,7 @@ public:
     explicit Form1(DocumentFrame *frame);
     ~Form1() override;
 
-    QWebEngineView *WebBrowser1() const override;
+    QWidget *WebBrowser1() const override;
     PreviewView *previewView() const { return m_preview; }
     // The page beside the source; nullptr until the live preview is first turned on.
     LivePreview *livePreview() const { return m_live; }

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 
 LivePreview::LivePreview(DocumentWindow *form, QWidget *parent)
     : QWidget(parent)
@@ -42,7 +41,7 @@ LivePreview::LivePreview(DocumentWindow *form, QWidget *parent)
     connect(m_preview, &PreviewView::loadFinished, this, &LivePreview::refreshed);
 }
 
-QWebEngineView *LivePreview::view() const
+QWidget *LivePreview::view() const
 {
     return m_preview->WebBrowser1();
 }

@@ -7,7 +7,6 @@ class DocumentWindow;
 class PreviewView;
 class QLabel;
 class QPushButton;
-class QWebEngineView;
 
 // The page beside its source: it follows the typing, refreshed from a
 // preview file of its own once the typing pauses, so no key waits for it.
@@ -26,7 +25,7 @@ public:
     void noteChange();
 
     // nullptr until the first page.
-    QWebEngineView *view() const;
+    QWidget *view() const;
     QString filePath() const;
     // The note shown instead of a page the document's encoding can't hold.
     QLabel *note() const { return m_note; }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "document/previewbrowser.h"
+
 #include <QSet>
 #include <QString>
 #include <QUrl>
-#include <QWebEngineUrlRequestInterceptor>
 
 // What a previewed page may load. Its style sheets, images, scripts and
 // frames load from the user's disk as they will from the site; but its
@@ -14,13 +15,9 @@
 // Everything else the page loads from the disk is sent to an address of its
 // own (PreviewServer), another origin than the page, its frames and all else
 // it loads: the engine then lets the page show it, but not look into it.
-class PreviewRequestFilter : public QWebEngineUrlRequestInterceptor
+class PreviewRequestFilter
 {
-    Q_OBJECT
-
 public:
-    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
-
     // The address the preview itself is loaded from: the one address that
     // may come in as it is, and only as the page in the view.
     void setPage(const QUrl &address) { m_page = address; }
@@ -28,7 +25,7 @@ public:
     // Takes back every address handed out for the page shown so far.
     void forget();
 
-    void interceptRequest(QWebEngineUrlRequestInfo &info) override;
+    PreviewBrowser::Verdict decide(const PreviewBrowser::Request &request);
 
 private:
     QUrl m_page;

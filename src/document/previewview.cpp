@@ -1,6 +1,7 @@
 #include "document/previewview.h"
 
 #include "document/previewaddress.h"
+#include "document/previewbrowser.h"
 #include "document/previewrequestfilter.h"
 #include "document/previewserver.h"
 
@@ -8,9 +9,6 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QUrl>
-#include <QWebEnginePage>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
 #include <QWidget>
 
 PreviewView::PreviewView(QWidget *host)
@@ -25,20 +23,29 @@ PreviewView::~PreviewView()
     leave();
 }
 
-void PreviewView::createView()
+bool PreviewView::createView(QString *error)
 {
-    m_view = new QWebEngineView(m_host);
-    m_view->setObjectName(QStringLiteral("WebBrowser1"));
-    m_view->hide();
     // The page and all it links come from the preview's server; a local page
     // the user drops in is moved there too, and reads no file of its own.
-    m_view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
-    m_filter = new PreviewRequestFilter(m_view);
-    m_view->page()->setUrlRequestInterceptor(m_filter);
-    connect(m_view, &QWebEngineView::loadFinished, this, &PreviewView::loadFinished);
+    auto filter = std::make_shared<PreviewRequestFilter>();
+    PreviewBrowser::Hooks hooks;
+    hooks.filter = [filter](const PreviewBrowser::Request &request) { return filter->decide(request); };
+    QPointer<PreviewView> self(this);
+    hooks.loadFinished = [self](bool ok) {
+        if (self)
+            emit self->loadFinished(ok);
+    };
+    m_browser = PreviewBrowser::make(m_host, hooks, error);
+    if (!m_browser)
+        return false;
+    m_filter = filter;
+    m_view = m_browser->view();
+    m_view->setObjectName(QStringLiteral("WebBrowser1"));
+    m_view->hide();
     // The browser's inner widgets come and go with its pages: watch the keys
     // at the application and keep those meant for the browser.
     qApp->installEventFilter(this);
+    return true;
 }
 
 bool PreviewView::eventFilter(QObject *watched, QEvent *event)
@@ -70,10 +77,12 @@ PreviewView::Outcome PreviewView::show(const QString &text, const QString &docum
         outcome.unencodablePosition = written.unencodablePosition;
         return outcome;
     }
-    if (!m_view)
-        createView();
+    if (!m_view && !createView(&outcome.error)) {
+        m_file.remove();
+        return outcome;
+    }
     // A page that declares no charset is read in the encoding it was written in.
-    m_view->settings()->setDefaultTextEncoding(textEncodingName(format.encoding));
+    m_browser->setDefaultTextEncoding(textEncodingName(format.encoding));
     // The same file keeps its address, so the engine takes a new load of it
     // as a reload and keeps the scroll position.
     if (PreviewAddress::localPath(m_address) != QDir::cleanPath(written.path)) {
@@ -83,7 +92,7 @@ PreviewView::Outcome PreviewView::show(const QString &text, const QString &docum
     }
     // What the last page loaded is no longer served.
     m_filter->forget();
-    m_view->load(m_address);
+    m_browser->load(m_address);
     outcome.ok = true;
     return outcome;
 }

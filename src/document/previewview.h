@@ -7,10 +7,12 @@
 #include <QPointer>
 #include <QString>
 #include <QUrl>
+#include <QWidget>
 
+#include <memory>
+
+class PreviewBrowser;
 class PreviewRequestFilter;
-class QWebEngineView;
-class QWidget;
 
 // The browser side of a document window: the view WebBrowser1, made on the
 // first preview and never before (the browser engine is heavy to start), and
@@ -24,7 +26,7 @@ public:
     ~PreviewView() override;
 
     // nullptr until the first preview.
-    QWebEngineView *WebBrowser1() const { return m_view; }
+    QWidget *WebBrowser1() const { return m_view; }
 
     struct Outcome {
         bool ok = false;
@@ -55,12 +57,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createView();
+    bool createView(QString *error);
     void forgetAddress();
 
     QWidget *m_host;
-    QWebEngineView *m_view = nullptr;
+    QPointer<QWidget> m_view;
+    PreviewBrowser *m_browser = nullptr; // goes with m_view
     PreviewFile m_file;
-    QPointer<PreviewRequestFilter> m_filter; // goes with the view
+    // Shared with the browser, which may still ask while it goes.
+    std::shared_ptr<PreviewRequestFilter> m_filter;
     QUrl m_address;
 };

@@ -1,6 +1,7 @@
 #include "framefixture.h"
 
 #include "document/livepreview.h"
+#include "document/previewbrowser.h"
 #include "document/previewview.h"
 #include "frame/signalending.h"
 #include "frame/standardtoolbar.h"
@@ -66,6 +67,12 @@ static void press(Form1 *doc, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt:
         target = doc->richTextBox1()->isVisible() ? static_cast<QWidget *>(doc->richTextBox1()) : doc;
     QTest::keyClick(target, key, modifiers);
     FrameFixture::settle();
+}
+
+// The browser as the module made it.
+static QWebEngineView *engine(QWidget *view)
+{
+    return qobject_cast<QWebEngineView *>(view);
 }
 
 static QStringList previewFilesIn(const QString &folder)
@@ -285,7 +292,7 @@ void TestPreview::relativeLinksResolveInTheDocumentsFolder()
     // Answers may come after the test is over: they write where it can't hurt.
     const auto seen = std::make_shared<QString>();
     const auto ask = [&] {
-        doc->WebBrowser1()->page()->runJavaScript(
+        engine(doc->WebBrowser1())->page()->runJavaScript(
             QStringLiteral("getComputedStyle(document.getElementById('x')).color + ' ' + reads.join(' ')"),
             [seen](const QVariant &value) { *seen = value.toString(); });
         FrameFixture::settle();
@@ -364,13 +371,13 @@ void TestPreview::livePreviewFollowsTheTypingBesideTheSource()
     QVERIFY(live->width() * 3 > doc->richTextBox1()->width());
     const auto seen = std::make_shared<QString>();
     const auto ask = [&](const QString &expected) {
-        live->view()->page()->runJavaScript(
+        engine(live->view())->page()->runJavaScript(
             QStringLiteral("document.getElementById('x').textContent + ' ' + window.scrollY"),
             [seen](const QVariant &value) { *seen = value.toString(); });
         FrameFixture::settle();
         return *seen == expected;
     };
-    live->view()->page()->runJavaScript(QStringLiteral("window.scrollTo(0, 1000)"));
+    engine(live->view())->page()->runJavaScript(QStringLiteral("window.scrollTo(0, 1000)"));
     QTRY_VERIFY_WITH_TIMEOUT(ask(QStringLiteral("a 1000")), 20000);
 
     // The unsaved text shows after a pause, scrolled where it was, and the
@@ -384,12 +391,12 @@ void TestPreview::livePreviewFollowsTheTypingBesideTheSource()
 
     // A page navigated away from, and the button that brings the document back.
     f.writeFile(QStringLiteral("other.html"), "<p>other</p>");
-    live->view()->page()->runJavaScript(QStringLiteral("location.href = 'other.html'"));
+    engine(live->view())->page()->runJavaScript(QStringLiteral("location.href = 'other.html'"));
     QVERIFY(refreshed.wait(20000));
-    QCOMPARE(live->view()->url().fileName(), QStringLiteral("other.html"));
+    QCOMPARE(engine(live->view())->url().fileName(), QStringLiteral("other.html"));
     QTest::mouseClick(live->findChild<QPushButton *>(), Qt::LeftButton);
     QVERIFY(refreshed.wait(20000));
-    QCOMPARE(live->view()->url(), live->findChild<PreviewView *>()->address());
+    QCOMPARE(engine(live->view())->url(), live->findChild<PreviewView *>()->address());
 
     press(doc, Qt::Key_F5, Qt::ControlModifier);
     QVERIFY(previewFilesIn(f.dir.path()).isEmpty());
@@ -460,6 +467,7 @@ static int previewUntilSignal(const QString &page)
 
 int main(int argc, char *argv[])
 {
+    PreviewBrowser::prepareApplication();
     QApplication app(argc, argv);
     if (argc == 4 && qstrcmp(argv[1], "--preview-until-signal") == 0) {
         qputenv("XDG_STATE_HOME", argv[3]);

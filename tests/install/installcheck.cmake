@@ -6,7 +6,7 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "install failed: ${rc}")
 endif()
 
-foreach(f bin/tovalo share/tovalo/tvo.hlp share/applications/tovalo.desktop
+foreach(f bin/tovalo lib/tovalo/libtovalo-browser.so share/tovalo/tvo.hlp share/applications/tovalo.desktop
           share/icons/hicolor/scalable/apps/tovalo.svg)
   if(NOT EXISTS ${WORK_DIR}/usr/${f})
     message(FATAL_ERROR "not installed: ${f}")
