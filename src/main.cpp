@@ -14,8 +14,6 @@
 
 #include <cstdio>
 
-#include <unistd.h>
-
 namespace {
 
 // "--check FILE…", "--version" and "--help" answer on the terminal and never

@@ -1,10 +1,12 @@
 #include "document/previewbrowser.h"
 
-#include <QCoreApplication>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QOpenGLContext>
 #include <QStringList>
+#include <QtGui/private/qopenglcontext_p.h>
 
 #include <unistd.h>
 
@@ -20,6 +22,37 @@ QStringList modulePlaces()
             QStringLiteral(TOVALO_BROWSER_BUILD_PATH)};
 }
 
+QOpenGLContext *sharedContext = nullptr;
+
+void dropSharedContext()
+{
+    if (qt_gl_global_share_context() == sharedContext)
+        qt_gl_set_global_share_context(nullptr);
+    delete sharedContext;
+    sharedContext = nullptr;
+}
+
+// The engine draws its pages with OpenGL contexts shared with one the
+// program holds. It is made here, just before the engine, and not at the
+// start as the engine would have it: the graphics driver it loads is about
+// as large as the rest of the program, and only the preview needs it.
+void shareOpenGLContexts()
+{
+    if (qt_gl_global_share_context())
+        return;
+    sharedContext = new QOpenGLContext;
+    sharedContext->setFormat(QSurfaceFormat::defaultFormat());
+    // Without OpenGL (no display, say) the engine draws in software.
+    if (!sharedContext->create()) {
+        delete sharedContext;
+        sharedContext = nullptr;
+        return;
+    }
+    qt_gl_set_global_share_context(sharedContext);
+    // After the engine's own clean-up, which runs first.
+    qAddPostRoutine(dropSharedContext);
+}
+
 } // namespace
 
 PreviewBrowser *PreviewBrowser::make(QWidget *parent, const Hooks &hooks, QString *error)
@@ -31,6 +64,7 @@ PreviewBrowser *PreviewBrowser::make(QWidget *parent, const Hooks &hooks, QStrin
             break;
         if (!QFileInfo(path).isFile())
             continue;
+        shareOpenGLContexts();
         // Loaded for good: the engine can't be shut down and started again.
         QLibrary module(path);
         module.setLoadHints(QLibrary::PreventUnloadHint);
@@ -48,9 +82,6 @@ PreviewBrowser *PreviewBrowser::make(QWidget *parent, const Hooks &hooks, QStrin
 
 void PreviewBrowser::prepareApplication()
 {
-    // The engine draws its pages with OpenGL contexts shared with the
-    // application's, which can only be asked for before the application starts.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // The engine's sandbox refuses to start as root; it is switched off then,
     // and only then.
     if (::geteuid() == 0)

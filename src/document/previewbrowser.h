@@ -51,7 +51,7 @@ public:
     static PreviewBrowser *make(QWidget *parent, const Hooks &hooks, QString *error);
 
     // What the engine needs settled before the application object is made,
-    // though the module comes later.
+    // though the module comes later. (Its OpenGL context comes with it.)
     static void prepareApplication();
 };
 
