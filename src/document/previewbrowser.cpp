@@ -42,12 +42,9 @@ void shareOpenGLContexts()
         return;
     sharedContext = new QOpenGLContext;
     sharedContext->setFormat(QSurfaceFormat::defaultFormat());
-    // Without OpenGL (no display, say) the engine draws in software.
-    if (!sharedContext->create()) {
-        delete sharedContext;
-        sharedContext = nullptr;
-        return;
-    }
+    // The engine wants one even when OpenGL can't be had (no display, say),
+    // and then draws in software.
+    sharedContext->create();
     qt_gl_set_global_share_context(sharedContext);
     // After the engine's own clean-up, which runs first.
     qAddPostRoutine(dropSharedContext);
