@@ -12,14 +12,18 @@
 
 namespace {
 
-// Beside the program (its build folder), where an installation puts it, and
-// where this build made it, for the tests and the benchmark.
+// Beside the program (its build folder), and where an installation puts it.
+// The tests and the benchmark, elsewhere in the build folder, take the one
+// this build made; an installed program never looks there.
 QStringList modulePlaces()
 {
     const QString name = QStringLiteral("libtovalo-browser.so");
     const QString here = QCoreApplication::applicationDirPath();
-    return {here + QLatin1Char('/') + name, here + QStringLiteral("/../lib/tovalo/") + name,
-            QStringLiteral(TOVALO_BROWSER_BUILD_PATH)};
+    QStringList places{here + QLatin1Char('/') + name, here + QStringLiteral("/../lib/tovalo/") + name};
+    const QString build = QFileInfo(QStringLiteral(TOVALO_BUILD_DIR)).canonicalFilePath();
+    if (!build.isEmpty() && QFileInfo(here).canonicalFilePath().startsWith(build + QLatin1Char('/')))
+        places << QStringLiteral(TOVALO_BROWSER_BUILD_PATH);
+    return places;
 }
 
 QOpenGLContext *sharedContext = nullptr;
