@@ -57,8 +57,7 @@ EngineBrowser::EngineBrowser(QWidget *parent, const PreviewBrowser::Hooks &hooks
     // straight from the disk.
     settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     // Made after the page, so it outlives it when the view goes.
-    m_interceptor = new Interceptor(hooks.filter, this);
-    page()->setUrlRequestInterceptor(m_interceptor);
+    page()->setUrlRequestInterceptor(new Interceptor(hooks.filter, this));
     if (hooks.loadFinished)
         connect(this, &QWebEngineView::loadFinished, this, hooks.loadFinished);
 }

@@ -4,8 +4,6 @@
 
 #include <QWebEngineView>
 
-class QWebEngineUrlRequestInterceptor;
-
 // The preview's browser as the module makes it: the engine's view, asking
 // the program about every load of the page.
 class EngineBrowser : public QWebEngineView, public PreviewBrowser
@@ -16,7 +14,4 @@ public:
     QWidget *view() override { return this; }
     void setDefaultTextEncoding(const QString &name) override;
     void load(const QUrl &address) override { QWebEngineView::load(address); }
-
-private:
-    QWebEngineUrlRequestInterceptor *m_interceptor = nullptr;
 };

@@ -1,6 +1,5 @@
 #include "document/previewbrowser.h"
 
-#include <QByteArray>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
@@ -60,9 +59,8 @@ PreviewBrowser *PreviewBrowser::make(QWidget *parent, const Hooks &hooks, QStrin
 {
     static MakePreviewBrowser maker = nullptr;
     QString reason = QStringLiteral("見つかりません。");
-    for (const QString &path : modulePlaces()) {
-        if (maker)
-            break;
+    const QStringList places = maker ? QStringList() : modulePlaces();
+    for (const QString &path : places) {
         if (!QFileInfo(path).isFile())
             continue;
         shareOpenGLContexts();
@@ -70,8 +68,9 @@ PreviewBrowser *PreviewBrowser::make(QWidget *parent, const Hooks &hooks, QStrin
         QLibrary module(path);
         module.setLoadHints(QLibrary::PreventUnloadHint);
         maker = reinterpret_cast<MakePreviewBrowser>(module.resolve(TOVALO_MAKE_PREVIEW_BROWSER));
-        if (!maker)
-            reason = module.errorString();
+        if (maker)
+            break;
+        reason = module.errorString();
     }
     if (maker)
         return maker(parent, hooks);
